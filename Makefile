@@ -1,0 +1,29 @@
+# Two entry points: `make run` builds and starts the game, `make test` builds and runs every test.
+BUILD ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+
+.PHONY: run test deps configure build bench clean
+
+run: build
+	./scripts/run-game.sh $(BUILD)
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+deps:
+	./scripts/install-deps.sh
+
+configure: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE)
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+bench: deps
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTE_BUILD_TESTS=OFF -DORVANTE_BUILD_BENCH=ON
+	cmake --build build-bench -j $(JOBS)
+	./bench/run.sh build-bench
+
+clean:
+	rm -rf $(BUILD) build-bench
