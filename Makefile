@@ -22,7 +22,7 @@ build: configure
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTE_BUILD_TESTS=OFF -DORVANTE_BUILD_BENCH=ON
-	cmake --build build-bench -j $(JOBS)
+	cmake --build build-bench -j $(JOBS) --target engine-bench orvante-engine
 	./bench/run.sh build-bench
 
 clean:

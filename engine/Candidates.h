@@ -14,6 +14,14 @@ namespace engine {
 // characters, so it is always in ascending order and the mask is the same thing.
 class CandidateSet
 {
+    // A table rather than std::popcount: the baseline x86-64 target has no popcount instruction.
+    static constexpr std::array<std::uint8_t, 512> BitCounts = [] {
+        std::array<std::uint8_t, 512> counts{};
+        for (unsigned bits = 0; bits < 512; ++bits)
+            counts[bits] = static_cast<std::uint8_t>(std::popcount(bits));
+        return counts;
+    }();
+
 public:
     constexpr CandidateSet() = default;
     static constexpr CandidateSet All() { return FromBits(0x1FF); }
@@ -37,7 +45,7 @@ public:
         m_bits = std::uint16_t(m_bits & ~values.m_bits);
         return hit;
     }
-    [[nodiscard]] constexpr int Count() const { return std::popcount(m_bits); }
+    [[nodiscard]] constexpr int Count() const { return BitCounts[m_bits & 0x1FF]; }
     [[nodiscard]] constexpr bool IsEmpty() const { return m_bits == 0; }
     [[nodiscard]] constexpr bool IsSingle() const
     {
@@ -81,6 +89,19 @@ bool RemoveFromPeers(CandidateTexts& texts, int x, int y, CandidateSet value);
 // Rows outer, columns inner: every single text whose cell is still empty in solution is placed
 // there and removed from its peers at once. True when anything was placed.
 bool NakedSinglesPass(CandidateTexts& texts, Grid& solution);
+
+// The cells still empty in a solution grid, rows outer and columns inner, as flat indices.
+struct OpenCells
+{
+    std::array<std::uint8_t, 81> cells{};
+    int count = 0;
+};
+
+[[nodiscard]] OpenCells OpenCellsOf(const Grid& solution);
+
+// NakedSinglesPass over the open cells only, which it keeps up to date: the same placements,
+// without visiting the cells already placed.
+bool NakedSinglesPass(CandidateTexts& texts, Grid& solution, OpenCells& open);
 
 // Gives a value to the only cell of a row, column or box that can take it. Rows count only the
 // cells whose text is not exactly the value; columns and boxes count decided cells too. Never

@@ -42,34 +42,46 @@ bool Eliminate(CandidateTexts& texts, int group, CandidateSet values, CandidateS
     return removed;
 }
 
-bool GroupSubsets(CandidateTexts& texts, int group, const std::vector<Combination>& list, int k)
+// Walks the combinations of k cells in list order (ascending text order is the order of a
+// depth-first walk that adds the smallest index first), keeping the union of the cells taken so
+// far. Eliminations spare the combination's cells, so the unions of a walk's prefix stay valid;
+// a prefix whose union already holds more than k values, or that takes a decided cell, cannot
+// lead to an elimination and is not extended.
+struct SubsetWalk
 {
-    const auto& cells = Groups.cells[group];
+    CandidateTexts& texts;
+    const std::array<std::uint8_t, 9>& cells;
+    int group;
+    int k;
     bool removed = false;
-    // Combinations holding a decided cell are skipped; deletions can decide more cells.
-    auto decidedOf = [&] {
-        std::uint16_t decided = 0;
-        for (int i = 0; i < 9; ++i) {
-            if (texts.cells[cells[i]].IsSingle())
-                decided |= std::uint16_t(1u << i);
-        }
-        return decided;
-    };
-    std::uint16_t decided = decidedOf();
-    for (const Combination& combination : list) {
-        if (combination.members.Bits() & decided)
-            continue;
-        CandidateSet unionSet;
-        for (int i = 0; i < k; ++i)
-            unionSet = unionSet | texts.cells[cells[combination.index[i]]];
-        if (unionSet.Count() != k)
-            continue;
-        if (Eliminate(texts, group, unionSet, combination.members)) {
-            removed = true;
-            decided = decidedOf();
+
+    void Extend(int next, int taken, CandidateSet members, CandidateSet unionSet)
+    {
+        for (int i = next; i <= 9 - (k - taken); ++i) {
+            const CandidateSet text = texts.cells[cells[i]];
+            if (text.IsSingle())
+                continue;
+            const CandidateSet grown = unionSet | text;
+            if (grown.Count() > k)
+                continue;
+            CandidateSet withCell = members;
+            withCell.Add(i);
+            if (taken + 1 < k) {
+                Extend(i + 1, taken + 1, withCell, grown);
+            } else if (grown.Count() == k) {
+                removed |= Eliminate(texts, group, grown, withCell);
+            }
         }
     }
-    return removed;
+};
+
+bool GroupSubsets(CandidateTexts& texts, int group, const std::vector<Combination>& list, int k)
+{
+    if (list.empty())
+        return false;
+    SubsetWalk walk{texts, Groups.cells[group], group, k};
+    walk.Extend(0, 0, CandidateSet(), CandidateSet());
+    return walk.removed;
 }
 
 } // namespace
@@ -167,15 +179,45 @@ bool Pointing(CandidateTexts& texts)
 {
     bool removed = false;
     for (int b = 0; b < 9; ++b) {
+        // Eliminations for box b only touch cells outside it, so its lines are read once.
+        std::array<std::uint16_t, 3> rowUnion{};
+        std::array<std::uint16_t, 3> columnUnion{};
+        for (int p = 0; p < 9; ++p) {
+            const auto bits = texts[BoxOriginX(b) + p % 3][BoxOriginY(b) + p / 3].Bits();
+            rowUnion[p / 3] |= bits;
+            columnUnion[p % 3] |= bits;
+        }
+        auto lineCounts = [](const std::array<std::uint16_t, 3>& unions, std::uint16_t& one,
+                             std::uint16_t& several) {
+            const std::uint16_t once = unions[0] | unions[1] | unions[2];
+            several = static_cast<std::uint16_t>((unions[0] & unions[1]) | (unions[0] & unions[2])
+                                                 | (unions[1] & unions[2]));
+            one = static_cast<std::uint16_t>(once & ~several);
+        };
+        std::uint16_t oneRow = 0;
+        std::uint16_t severalRows = 0;
+        std::uint16_t oneColumn = 0;
+        std::uint16_t severalColumns = 0;
+        lineCounts(rowUnion, oneRow, severalRows);
+        lineCounts(columnUnion, oneColumn, severalColumns);
         const auto boxRows = CandidateSet::FromBits(std::uint16_t(7u << BoxOriginY(b)));
         const auto boxColumns = CandidateSet::FromBits(std::uint16_t(7u << BoxOriginX(b)));
+        const std::uint16_t inColumn = oneColumn & severalRows;
+        const std::uint16_t inRow = oneRow & severalColumns;
         for (int d = 0; d < 9; ++d) {
-            const BoxLines lines = BoxCandidateLines(texts, d, b);
             const CandidateSet value = CandidateSet::Single(d);
-            if (lines.columns.Count() == 1 && lines.rows.Count() > 1)
-                removed |= EliminateInColumn(texts, value, lines.columns.First(), boxRows);
-            if (lines.rows.Count() == 1 && lines.columns.Count() > 1)
-                removed |= EliminateInRow(texts, value, lines.rows.First(), boxColumns);
+            if (inColumn >> d & 1u) {
+                int c = 0;
+                while (!(columnUnion[c] >> d & 1u))
+                    ++c;
+                removed |= EliminateInColumn(texts, value, BoxOriginX(b) + c, boxRows);
+            }
+            if (inRow >> d & 1u) {
+                int r = 0;
+                while (!(rowUnion[r] >> d & 1u))
+                    ++r;
+                removed |= EliminateInRow(texts, value, BoxOriginY(b) + r, boxColumns);
+            }
         }
     }
     return removed;

@@ -5,57 +5,81 @@ namespace engine {
 
 namespace {
 
-struct PatternData
-{
-    std::array<std::uint8_t, 9> cells; // flat cell index per box
-    std::uint64_t low; // occupied cells 0..63
-    std::uint32_t high; // occupied cells 64..80
-};
+// A pattern id is rows * 256 + columns: rows = (i1 * 6 + i2) * 6 + i3 names the row offsets of
+// the three bands of rows, columns = (i4 * 6 + i5) * 6 + i6 the column offsets of the three bands
+// of columns. Two patterns share the cell of box b when both the row offsets and the column
+// offsets of box b agree, so the test splits into one 9-bit mask of boxes per half.
+constexpr int Triples = 216;
 
 int Offset(int permutation, int k)
 {
     return Permutations[permutation][k] - '0';
 }
 
-PatternData MakePattern(int i1, int i2, int i3, int i4, int i5, int i6)
+std::array<int, 3> Digits6(int triple)
 {
-    const std::array<int, 3> rowBands{i1, i2, i3};
-    const std::array<int, 3> columnBands{i4, i5, i6};
-    PatternData data{};
-    for (int b = 0; b < 9; ++b) {
-        const int r = Offset(rowBands[b / 3], b % 3);
-        const int c = Offset(columnBands[b % 3], b / 3);
-        const int index = CellIndex(BoxOriginX(b) + c, BoxOriginY(b) + r);
-        data.cells[b] = static_cast<std::uint8_t>(index);
-        if (index < 64)
-            data.low |= std::uint64_t{1} << index;
-        else
-            data.high |= std::uint32_t{1} << (index - 64);
+    return {triple / 36, triple / 6 % 6, triple % 6};
+}
+
+// Bit k set when permutations a and b have the same offset at position k.
+constexpr std::array<std::array<std::uint8_t, 6>, 6> SamePositions = [] {
+    std::array<std::array<std::uint8_t, 6>, 6> table{};
+    for (int a = 0; a < 6; ++a) {
+        for (int b = 0; b < 6; ++b) {
+            for (int k = 0; k < 3; ++k) {
+                if (Permutations[a][k] == Permutations[b][k])
+                    table[a][b] = static_cast<std::uint8_t>(table[a][b] | (1u << k));
+            }
+        }
     }
-    return data;
+    return table;
+}();
+
+// Boxes whose row offsets agree: band r of rows covers boxes 3r .. 3r + 2 at positions 0..2.
+std::uint16_t SameRowBoxes(int rowsA, int rowsB)
+{
+    const auto a = Digits6(rowsA);
+    const auto b = Digits6(rowsB);
+    return static_cast<std::uint16_t>(SamePositions[a[0]][b[0]] | SamePositions[a[1]][b[1]] << 3
+                                      | SamePositions[a[2]][b[2]] << 6);
 }
 
-const std::vector<PatternData>& AllPatterns()
+// Boxes whose column offsets agree: band c of columns covers boxes c, c + 3, c + 6, the box
+// c + 3k taking position k of the band's permutation.
+std::uint16_t SameColumnBoxes(int columnsA, int columnsB)
 {
-    static const std::vector<PatternData> patterns = [] {
-        std::vector<PatternData> all;
-        all.reserve(PatternCount);
-        for (int i1 = 0; i1 < 6; ++i1)
-            for (int i2 = 0; i2 < 6; ++i2)
-                for (int i3 = 0; i3 < 6; ++i3)
-                    for (int i4 = 0; i4 < 6; ++i4)
-                        for (int i5 = 0; i5 < 6; ++i5)
-                            for (int i6 = 0; i6 < 6; ++i6)
-                                all.push_back(MakePattern(i1, i2, i3, i4, i5, i6));
-        return all;
-    }();
-    return patterns;
+    const auto a = Digits6(columnsA);
+    const auto b = Digits6(columnsB);
+    std::uint16_t boxes = 0;
+    for (int c = 0; c < 3; ++c) {
+        const unsigned same = SamePositions[a[c]][b[c]];
+        for (int k = 0; k < 3; ++k) {
+            if (same >> k & 1u)
+                boxes = static_cast<std::uint16_t>(boxes | (1u << (k * 3 + c)));
+        }
+    }
+    return boxes;
 }
 
-bool Conflict(const PatternData& p, const PatternData& q)
+// For one pattern, the boxes shared with every row half and every column half.
+struct ConflictMasks
 {
-    return ((p.low & q.low) | (p.high & q.high)) != 0;
-}
+    std::array<std::uint16_t, Triples> rows{};
+    std::array<std::uint16_t, Triples> columns{};
+
+    explicit ConflictMasks(PatternId id)
+    {
+        for (int t = 0; t < Triples; ++t) {
+            rows[t] = SameRowBoxes(t, (id >> 8));
+            columns[t] = SameColumnBoxes(t, (id & 0xFF));
+        }
+    }
+
+    [[nodiscard]] bool Conflicts(PatternId id) const
+    {
+        return (rows[(id >> 8)] & columns[(id & 0xFF)]) != 0;
+    }
+};
 
 } // namespace
 
@@ -85,31 +109,31 @@ bool PatternsConflict(std::string_view p, std::string_view q)
 
 std::string PatternTextOf(PatternId id)
 {
-    std::array<int, 6> indices{};
-    int rest = id;
-    for (int k = 5; k >= 0; --k) {
-        indices[k] = rest % 6;
-        rest /= 6;
-    }
-    return PatternText(indices[0], indices[1], indices[2], indices[3], indices[4], indices[5]);
+    const auto rows = Digits6(id >> 8);
+    const auto columns = Digits6(id & 0xFF);
+    return PatternText(rows[0], rows[1], rows[2], columns[0], columns[1], columns[2]);
 }
 
 Cell PatternCell(PatternId id, int b)
 {
-    const int index = AllPatterns()[id].cells[b];
-    return {index / 9, index % 9};
+    const auto rows = Digits6((id >> 8));
+    const auto columns = Digits6((id & 0xFF));
+    const int r = Offset(rows[b / 3], b % 3);
+    const int c = Offset(columns[b % 3], b / 3);
+    return {BoxOriginX(b) + c, BoxOriginY(b) + r};
 }
 
 PatternList BuildPatternList(int i1, int i2, int i3, int i4, int i5, int i6)
 {
-    const auto& all = AllPatterns();
     PatternList list;
     list.first = PatternIdOf(i1, i2, i3, i4, i5, i6);
-    const PatternData& first = all[list.first];
+    const ConflictMasks first(list.first);
     list.others.reserve(PatternCount / 2);
-    for (int id = 0; id < PatternCount; ++id) {
-        if (!Conflict(all[id], first))
-            list.others.push_back(static_cast<PatternId>(id));
+    for (int r = 0; r < Triples; ++r) {
+        for (int c = 0; c < Triples; ++c) {
+            if ((first.rows[r] & first.columns[c]) == 0)
+                list.others.push_back(static_cast<PatternId>(r << 8 | c));
+        }
     }
     return list;
 }
@@ -118,10 +142,9 @@ bool TakeRandomPattern(std::vector<PatternId>& list, Random& random, PatternId& 
 {
     if (list.empty())
         return false;
-    const auto& all = AllPatterns();
     picked = list[random.Draw(static_cast<std::uint32_t>(list.size()))];
-    const PatternData& pick = all[picked];
-    std::erase_if(list, [&](PatternId id) { return Conflict(all[id], pick); });
+    const ConflictMasks pick(picked);
+    std::erase_if(list, [&](PatternId id) { return pick.Conflicts(id); });
     return true;
 }
 
@@ -135,14 +158,13 @@ bool TryFullGrid(Board& board, Random& random)
     for (auto& draw : r)
         draw = static_cast<int>(random.Draw(6));
     PatternList list = BuildPatternList(r[5], r[0], r[1], r[2], r[3], r[4]);
-    const auto& all = AllPatterns();
     for (int v = 0; v < 9; ++v) {
         PatternId pattern = list.first;
         if (v > 0 && !TakeRandomPattern(list.others, random, pattern))
             return false; // no more values
         for (int b = 0; b < 9; ++b) {
-            const int index = all[pattern].cells[b];
-            auto& cell = board.CurrentGrid[index / 9][index % 9];
+            const Cell at = PatternCell(pattern, b);
+            auto& cell = board.CurrentGrid[at.x][at.y];
             if (cell != EmptyCell)
                 return false; // grid already used
             cell = static_cast<std::uint8_t>(v);

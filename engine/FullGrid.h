@@ -24,13 +24,20 @@ constexpr std::array<std::string_view, 6> Permutations{"012", "021", "120", "102
 // itself.
 [[nodiscard]] bool PatternsConflict(std::string_view p, std::string_view q);
 
-// All 46,656 patterns in the order i1 outermost .. i6 innermost, as indices into that order.
+// A pattern as (i1 * 36 + i2 * 6 + i3) * 256 + (i4 * 36 + i5 * 6 + i6): the row half in the high
+// byte, the column half in the low byte, so ids grow in the order i1 outermost .. i6 innermost.
 using PatternId = std::uint16_t;
 constexpr int PatternCount = 6 * 6 * 6 * 6 * 6 * 6;
 
 [[nodiscard]] constexpr PatternId PatternIdOf(int i1, int i2, int i3, int i4, int i5, int i6)
 {
-    return static_cast<PatternId>(((((i1 * 6 + i2) * 6 + i3) * 6 + i4) * 6 + i5) * 6 + i6);
+    return static_cast<PatternId>(((i1 * 6 + i2) * 6 + i3) << 8 | ((i4 * 6 + i5) * 6 + i6));
+}
+
+// The k-th of all patterns (0 .. PatternCount - 1) in that order.
+[[nodiscard]] constexpr PatternId PatternIdAt(int k)
+{
+    return static_cast<PatternId>((k / 216) << 8 | (k % 216));
 }
 
 [[nodiscard]] std::string PatternTextOf(PatternId id);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace engine {
 
@@ -28,6 +29,17 @@ constexpr Grid EmptyGrid()
     for (auto& column : grid)
         column.fill(EmptyCell);
     return grid;
+}
+
+// A grid's 81 bytes in memory order (x * 9 + y), for loops over flat cell indices.
+using FlatGrid = std::array<std::uint8_t, 81>;
+
+inline FlatGrid Flatten(const Grid& grid)
+{
+    static_assert(sizeof(Grid) == sizeof(FlatGrid));
+    FlatGrid flat;
+    std::memcpy(flat.data(), grid.data(), sizeof flat);
+    return flat;
 }
 
 constexpr int BoxOriginX(int b)
@@ -71,6 +83,33 @@ constexpr GroupTable MakeGroupTable()
 }
 
 inline constexpr GroupTable Groups = MakeGroupTable();
+
+// The row, column and box of every flat cell index, and the flat indices in row order
+// (rows outer, columns inner).
+struct CellTable
+{
+    std::array<std::uint8_t, 81> row{};
+    std::array<std::uint8_t, 81> column{};
+    std::array<std::uint8_t, 81> box{};
+    std::array<std::uint8_t, 81> rowOrder{};
+};
+
+constexpr CellTable MakeCellTable()
+{
+    CellTable table;
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            const int i = CellIndex(x, y);
+            table.row[i] = static_cast<std::uint8_t>(y);
+            table.column[i] = static_cast<std::uint8_t>(x);
+            table.box[i] = static_cast<std::uint8_t>(BoxOf(x, y));
+            table.rowOrder[y * 9 + x] = static_cast<std::uint8_t>(i);
+        }
+    }
+    return table;
+}
+
+inline constexpr CellTable Cells = MakeCellTable();
 
 // The 20 distinct peers of every cell (row, column and box, the cell itself excluded).
 struct PeerTable

@@ -16,10 +16,15 @@ bool GradeAllowed(int grade, int emptyCells, bool sparseBox)
 
 // Every success sends the sweep back to naked singles, so a dearer technique runs only once
 // the cheaper ones are exhausted.
-void RunSweeps(Board& board, CandidateTexts& texts, const CombinationLists& lists, int grade)
+void RunSweeps(Grid& solution,
+               const Grid& current,
+               CandidateTexts& texts,
+               OpenCells& open,
+               const CombinationLists& lists,
+               int grade)
 {
     for (;;) {
-        if (NakedSinglesPass(texts, board.SolutionGrid))
+        if (NakedSinglesPass(texts, solution, open))
             continue;
         if (grade >= 2 && HiddenSingles(texts))
             continue;
@@ -27,7 +32,7 @@ void RunSweeps(Board& board, CandidateTexts& texts, const CombinationLists& list
             continue;
         if (grade >= 3 && Pointing(texts))
             continue;
-        if (grade >= 4 && NakedSubsetsByCombination(texts, board.CurrentGrid, lists))
+        if (grade >= 4 && NakedSubsetsByCombination(texts, current, lists))
             continue;
         return;
     }
@@ -39,17 +44,38 @@ SolveResult SolveLogically(Board& board, const CombinationLists& lists, int high
 {
     if (highestGrade > NoGrade)
         highestGrade = NoGrade;
-    const int emptyCells = board.EmptyCellCount();
+    int emptyCells = 0;
+    std::array<int, 9> boxFilled{};
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            if (board.CurrentGrid[x][y] == EmptyCell)
+                ++emptyCells;
+            else
+                ++boxFilled[BoxOf(x, y)];
+        }
+    }
     bool sparseBox = false;
-    for (int b = 0; b < 9; ++b)
-        sparseBox |= board.FilledInBox(BoxOriginX(b), BoxOriginY(b)) < 2;
+    for (const int filled : boxFilled)
+        sparseBox |= filled < 2;
 
+    // Every grade starts afresh from the puzzle, and its sweeps repeat those of the grades
+    // below it until the first time they all stall: each grade's extra techniques come after
+    // the cheaper ones in the sweep and run only once those make no progress. So a grade picks
+    // up the stalled state of the last grade that was tried instead of redoing its work; the
+    // result is the same. A grade its limits refuse leaves the givens in SolutionGrid.
+    CandidateTexts texts = FillCandidateTexts(board);
+    OpenCells open = OpenCellsOf(board.CurrentGrid);
+    Grid worked = board.CurrentGrid;
     SolveResult result;
     for (;;) {
-        CandidateTexts texts = FillCandidateTextsAndSolution(board);
-        if (GradeAllowed(result.grade, emptyCells, sparseBox))
-            RunSweeps(board, texts, lists, result.grade);
-        result.solved = board.SolutionComplete();
+        if (GradeAllowed(result.grade, emptyCells, sparseBox)) {
+            RunSweeps(worked, board.CurrentGrid, texts, open, lists, result.grade);
+            board.SolutionGrid = worked;
+            result.solved = open.count == 0;
+        } else {
+            board.SolutionGrid = board.CurrentGrid;
+            result.solved = emptyCells == 0;
+        }
         if (!result.solved)
             ++result.grade;
         if (result.solved || result.grade > highestGrade || result.grade == NoGrade)

@@ -27,18 +27,19 @@ TEST(DigitPattern, RowOffsetsComeFromTheFirstThreeIndicesAndColumnOffsetsInterle
 
 TEST(DigitPattern, EveryPatternHoldsOneCellPerRowColumnAndBoxAndConflictsWithItself)
 {
-    for (int id = 0; id < PatternCount; id += 7) {
+    for (int k = 0; k < PatternCount; k += 7) {
+        const PatternId id = PatternIdAt(k);
         std::array<int, 9> rows{};
         std::array<int, 9> columns{};
         for (int b = 0; b < 9; ++b) {
-            const Cell cell = PatternCell(static_cast<PatternId>(id), b);
+            const Cell cell = PatternCell(id, b);
             EXPECT_EQ(BoxOf(cell.x, cell.y), b);
             ++rows[cell.y];
             ++columns[cell.x];
         }
         EXPECT_EQ(rows, (std::array<int, 9>{1, 1, 1, 1, 1, 1, 1, 1, 1}));
         EXPECT_EQ(columns, (std::array<int, 9>{1, 1, 1, 1, 1, 1, 1, 1, 1}));
-        const std::string text = PatternTextOf(static_cast<PatternId>(id));
+        const std::string text = PatternTextOf(id);
         EXPECT_TRUE(PatternsConflict(text, text));
     }
 }
@@ -48,9 +49,9 @@ TEST(PatternList, HoldsExactlyThePatternsSharingNoCellWithTheFirstInOrder)
     const PatternList list = BuildPatternList(5, 1, 2, 3, 4, 0);
     const std::string first = PatternText(5, 1, 2, 3, 4, 0);
     std::vector<PatternId> expected;
-    for (int id = 0; id < PatternCount; ++id) {
-        if (!PatternsConflict(PatternTextOf(static_cast<PatternId>(id)), first))
-            expected.push_back(static_cast<PatternId>(id));
+    for (int k = 0; k < PatternCount; ++k) {
+        if (!PatternsConflict(PatternTextOf(PatternIdAt(k)), first))
+            expected.push_back(PatternIdAt(k));
     }
     EXPECT_EQ(list.first, PatternIdOf(5, 1, 2, 3, 4, 0));
     EXPECT_EQ(list.others, expected);
