@@ -86,6 +86,18 @@ OpenCells OpenCellsOf(const Grid& solution)
     return open;
 }
 
+namespace {
+
+// RemoveFromPeers without its result, which the naked singles do not use.
+void ClearFromPeers(CandidateTexts& texts, int i, std::uint16_t value)
+{
+    const auto keep = static_cast<std::uint16_t>(~value);
+    for (const auto peer : Peers.cells[i])
+        texts.cells[peer] = CandidateSet::FromBits(texts.cells[peer].Bits() & keep);
+}
+
+} // namespace
+
 bool NakedSinglesPass(CandidateTexts& texts, Grid& solution, OpenCells& open)
 {
     bool placed = false;
@@ -98,7 +110,7 @@ bool NakedSinglesPass(CandidateTexts& texts, Grid& solution, OpenCells& open)
             continue;
         }
         solution[i / 9][i % 9] = static_cast<std::uint8_t>(text.First());
-        RemoveFromPeers(texts, i / 9, i % 9, text);
+        ClearFromPeers(texts, i, text.Bits());
         placed = true;
     }
     open.count = kept;

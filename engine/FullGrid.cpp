@@ -128,13 +128,17 @@ PatternList BuildPatternList(int i1, int i2, int i3, int i4, int i5, int i6)
     PatternList list;
     list.first = PatternIdOf(i1, i2, i3, i4, i5, i6);
     const ConflictMasks first(list.first);
-    list.others.reserve(PatternCount / 2);
+    // Written without a branch per pattern: every id is stored, and kept by advancing the end.
+    list.others.resize(PatternCount);
+    std::size_t kept = 0;
     for (int r = 0; r < Triples; ++r) {
+        const std::uint16_t rows = first.rows[r];
         for (int c = 0; c < Triples; ++c) {
-            if ((first.rows[r] & first.columns[c]) == 0)
-                list.others.push_back(static_cast<PatternId>(r << 8 | c));
+            list.others[kept] = static_cast<PatternId>(r << 8 | c);
+            kept += (rows & first.columns[c]) == 0;
         }
     }
+    list.others.resize(kept);
     return list;
 }
 
@@ -144,7 +148,12 @@ bool TakeRandomPattern(std::vector<PatternId>& list, Random& random, PatternId& 
         return false;
     picked = list[random.Draw(static_cast<std::uint32_t>(list.size()))];
     const ConflictMasks pick(picked);
-    std::erase_if(list, [&](PatternId id) { return pick.Conflicts(id); });
+    std::size_t kept = 0;
+    for (const PatternId id : list) {
+        list[kept] = id;
+        kept += !pick.Conflicts(id);
+    }
+    list.resize(kept);
     return true;
 }
 
