@@ -4,11 +4,12 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build make python3
+    g++ cmake ninja-build make
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation2
+    desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -1,4 +1,7 @@
-"""Rebuilds every file of the data folder. Usage: generate.py DATA_DIR"""
+"""Rebuilds every file of the data folder and the desktop icons.
+
+Usage: generate.py DATA_DIR [texts pictures font sounds music icons]
+The icons go to packaging/icons beside the data folder."""
 import os
 import sys
 
@@ -12,7 +15,7 @@ import windows  # noqa: E402
 
 def main():
     data = sys.argv[1]
-    what = sys.argv[2:] or ["texts", "pictures", "font", "sounds", "music"]
+    what = sys.argv[2:] or ["texts", "pictures", "font", "sounds", "music", "icons"]
     g = os.path.join(data, "graphisme")
     if "texts" in what:
         texts.make_all(os.path.join(data, "Textes"))
@@ -29,6 +32,10 @@ def main():
         import music
 
         music.make_all(os.path.join(data, "Musique"))
+    if "icons" in what:
+        import icons
+
+        icons.make_all(os.path.join(data, "..", "packaging", "icons"))
 
 
 if __name__ == "__main__":
