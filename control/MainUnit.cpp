@@ -1,9 +1,849 @@
-// The game's one main window.
+// The game's one main window: the board, the game state, the texts, the theme and every screen.
 #include "control/MainUnit.h"
 
-TfrmMain::TfrmMain(QWidget* parent)
+#include "presentation/AboutUnit.h"
+#include "presentation/FenetreMess.h"
+#include "presentation/Screens.h"
+
+#include <exception>
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSlider>
+#include <QVBoxLayout>
+
+namespace {
+
+const QColor ToolBarColour(255, 246, 235);
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetTextColour(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+// The music controls have no picture files: a play triangle, pause bars or a stop square.
+QPixmap MusicGlyph(int kind)
+{
+    QImage glyph(21, 17, QImage::Format_ARGB32_Premultiplied);
+    glyph.fill(QColor(40, 30, 25));
+    QPainter painter(&glyph);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(245, 235, 215));
+    if (kind == 0) {
+        const std::array<QPointF, 3> triangle{QPointF(7, 4), QPointF(15, 8.5), QPointF(7, 13)};
+        painter.drawPolygon(triangle.data(), 3);
+    } else if (kind == 1) {
+        painter.drawRect(QRectF(6, 4, 3, 9));
+        painter.drawRect(QRectF(12, 4, 3, 9));
+    } else {
+        painter.drawRect(QRectF(6, 4, 9, 9));
+    }
+    return QPixmap::fromImage(glyph);
+}
+
+QScreen* ScreenOf(const QWidget* widget)
+{
+    if (QScreen* screen = widget->screen())
+        return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+} // namespace
+
+TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     : QMainWindow(parent)
+    , m_settings(std::move(settingsFile))
+    , m_programFolderOverride(std::move(programFolder))
 {
     setWindowTitle(QStringLiteral("Orvante"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+
+    JoueSon = [](const QString&) {};
+    ShowErrorBox = [this](const QString& text) {
+        QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Orvante"), text);
+    };
+    EndProgram = [] { QCoreApplication::exit(1); };
+    AjouteListeDeMusiques = [] {};
+    PlayCurrentTitle = [] {};
+
+    // The surface follows the screen's pixel density so that a dense screen shows it crisp at
+    // the same 1024 x 768 logical size; its coordinates stay logical pixels.
+    const qreal density = qApp->devicePixelRatio();
+    Image32 = QImage(QSize(1024, 768) * density, QImage::Format_ARGB32_Premultiplied);
+    Image32.setDevicePixelRatio(density);
+    Image32.fill(Qt::black);
+
+    FormFenetre = new TFormFenetre(this);
+    BuildScreens();
     setFixedSize(1024, 768);
+
+    Timer2.setInterval(100);
+    connect(&Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
+    TimerMessage.setInterval(5000);
+    connect(&TimerMessage, &QTimer::timeout, this, [this] { TimerMessageTimer(); });
+    TimerMessage.start();
+}
+
+TfrmMain::~TfrmMain() = default;
+
+void TfrmMain::AttachSplash(TfrmAbout* splash)
+{
+    m_splash = splash;
+    connect(&splash->Timer2SplashScreen, &QTimer::timeout, this,
+            [this] { Guarded([this] { Timer2SplashScreenTimer(); }); });
+}
+
+void TfrmMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    // Only the first showing prepares the game: restoring a minimised window must not empty
+    // the board of a game in progress.
+    if (!m_shown && !event->spontaneous()) {
+        m_shown = true;
+        Guarded([this] { FormShow(); });
+    }
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event)
+{
+    Guarded([this] { FormClose(); });
+    event->accept();
+}
+
+void TfrmMain::FormShow()
+{
+    m_lists = engine::BuildCombinationLists();
+    StatusBar1->SetPanelText(0, QStringLiteral("Pieces: n/a"));
+    CellWidth = Image1Virtuel.width() / 9;
+    CellHeight = Image1Virtuel.height() / 9;
+    ForceComplete = false;
+    m_board.ClearBoard();
+    GameState = GameStatus::Idle;
+}
+
+void TfrmMain::FormClose()
+{
+    // Before the start-up has filled the controls they hold nothing worth keeping.
+    if (!m_startupDone || m_settingsWritten)
+        return;
+    SaveSettings();
+    m_settingsWritten = true;
+    SetDisplayMode(DisplayMode.width, DisplayMode.height, DisplayMode.depth);
+}
+
+QString TfrmMain::ProgramFolder() const
+{
+    QString folder = m_programFolderOverride.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                       : m_programFolderOverride;
+    if (!folder.endsWith(u'/'))
+        folder.append(u'/');
+    return folder;
+}
+
+QString TfrmMain::AssetPath(const QString& relative) const
+{
+    return presentation::ResolvePath(CheminAppli.isEmpty() ? ProgramFolder() : CheminAppli,
+                                     relative);
+}
+
+void TfrmMain::Timer2SplashScreenTimer()
+{
+    if (m_splash != nullptr)
+        m_splash->Timer2SplashScreen.stop();
+    CheminAppli = ProgramFolder();
+    QFontDatabase::addApplicationFont(AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF")));
+    FormFenetre->SetTitleFont(QStringLiteral("CHOW FUN"));
+    if (m_splash != nullptr)
+        m_splash->hide();
+    BtHint->hide();
+
+    if (const QScreen* screen = ScreenOf(this)) {
+        DisplayMode.width = screen->size().width();
+        DisplayMode.height = screen->size().height();
+        DisplayMode.depth = static_cast<std::uint8_t>(screen->depth());
+    }
+    presentation::SetOpacity(this, 255);
+
+    const QString languagePath = AssetPath(QStringLiteral("Textes/Francais.txt"));
+    auto lines = presentation::ReadTextLines(languagePath);
+    if (!lines) {
+        // Without its texts the game has no words to show: say which file is missing and stop.
+        ShowErrorBox(QStringLiteral("Fichier de langue introuvable :\n") + languagePath);
+        EndProgram();
+        return;
+    }
+    ListeTextes.Load(std::move(*lines));
+
+    ComboBox2->clear();
+    for (int n = 23; n <= 27; ++n)
+        ComboBox2->addItem(FText(n));
+    ComboBox2->SetText(FText(23));
+    ComboBox1->clear();
+    for (int n = 38; n <= 40; ++n)
+        ComboBox1->addItem(FText(n));
+    ComboBox1->SetText(FText(38));
+    AjouteListeDeMusiques();
+    ComboBox4->clear();
+    ComboBox4->addItem(FText(36));
+    ComboBox4->addItem(FText(37));
+    ComboBox4->SetText(FText(36));
+
+    LoadSettings();
+    ChargeGraphismes(ComboBox1->Text());
+    ComboBox4Change();
+
+    m_startupDone = true;
+    if (FullScreenChosen())
+        showFullScreen();
+    else
+        show();
+}
+
+void TfrmMain::LoadSettings()
+{
+    const control::SettingsValues values = m_settings.Read({FText(38), FText(23), FText(36)});
+    TrackBarMP3->setValue(values.volume);
+    NomDuJoueur->setText(values.joueur);
+    ComboBox1->SetText(values.theme);
+    ComboBox2->SetText(values.difficulte);
+    ComboBox4->SetText(values.affichage);
+    MusicPaused = values.musique;
+    if (!MusicPaused)
+        PlayCurrentTitle();
+}
+
+void TfrmMain::SaveSettings()
+{
+    control::SettingsValues values;
+    values.volume = TrackBarMP3->value();
+    values.joueur = NomDuJoueur->text();
+    values.theme = ComboBox1->Text();
+    values.difficulte = ComboBox2->Text();
+    values.affichage = ComboBox4->Text();
+    values.musique = MusicPaused;
+    m_settings.Write(values);
+}
+
+int TfrmMain::SetDisplayMode(int, int, int)
+{
+    return 0;
+}
+
+QString TfrmMain::FText(int n)
+{
+    if (const auto text = ListeTextes.Line(n))
+        return *text;
+    ShowErrorBox(presentation::MissingLineMessage(n));
+    return QStringLiteral("erreur");
+}
+
+void TfrmMain::FMessage(const QString& text)
+{
+    StatusBar1->SetPanelText(4, text);
+    if (!TimerMessage.isActive())
+        TimerMessage.start();
+    JoueSon(QStringLiteral("Message"));
+}
+
+void TfrmMain::TimerMessageTimer()
+{
+    StatusBar1->SetPanelText(4, QString());
+}
+
+int TfrmMain::ShowFenetre(const QString& question, const QString& first, const QString& second)
+{
+    return FormFenetre->ShowFenetre(question, first, second);
+}
+
+QImage TfrmMain::ReadWindowPicture(const QString& relative,
+                                   QSize size,
+                                   QColor standIn,
+                                   QString& firstMissing) const
+{
+    const QString path = AssetPath(relative);
+    QImage picture = presentation::ReadOpaquePicture(path);
+    if (!picture.isNull())
+        return picture;
+    if (firstMissing.isEmpty())
+        firstMissing = path;
+    return presentation::PlaceholderPicture(size.width(), size.height(), standIn);
+}
+
+void TfrmMain::LoadThemePictures(QString& theme)
+{
+    const QString folder = AssetPath(QStringLiteral("graphisme"));
+    presentation::ThemeFiles files = presentation::ReadThemeFiles(folder, theme);
+    if (!files.Complete()) {
+        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + files.firstMissing);
+        const QString defaultTheme = FText(38);
+        if (theme != defaultTheme) {
+            // Fall back to the default theme; what it lacks too gets plain stand-ins.
+            presentation::ThemeFiles defaults = presentation::ReadThemeFiles(folder, defaultTheme);
+            if (!defaults.Complete())
+                ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n")
+                             + defaults.firstMissing);
+            files = std::move(defaults);
+            theme = defaultTheme;
+            ComboBox1->SetText(theme);
+        }
+    }
+    const std::array<QString, 3> names{FText(38), FText(39), FText(40)};
+    const presentation::ThemeLook look = presentation::LookOfTheme(theme, names);
+    m_themeOpacity = look.opacity;
+    PieceImages.Set(presentation::PreparePieces(files, look.opacity));
+
+    BtPrint->setVisible(look.printShown);
+    Label6->setText(FText(66));
+    Label2->setText(FText(67));
+    Label3->setText(FText(68));
+    Label1->setText(FText(69));
+    Label4->setText(FText(70));
+    if (look.labelColour) {
+        for (QWidget* label : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label2),
+                               static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label1),
+                               static_cast<QWidget*>(Label4)})
+            SetTextColour(label, *look.labelColour);
+        QPalette scrolling = LabelDefilement->palette();
+        scrolling.setColor(QPalette::WindowText, *look.labelColour);
+        LabelDefilement->setPalette(scrolling);
+    }
+    for (QLabel* label : {Label6, Label2, Label3, Label1, Label4})
+        label->adjustSize();
+}
+
+void TfrmMain::RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled)
+{
+    const std::array<const QImage*, 3> blanks{&normal, &hot, &disabled};
+    for (std::size_t state = 0; state < FaceLists.size(); ++state) {
+        FaceLists[state].clear();
+        for (int k = 0; k < presentation::FaceCount; ++k) {
+            QImage face = blanks[state]->copy();
+            presentation::EcrireLegende(face, FText(k + 2),
+                                        presentation::FaceCaptionColours[state]);
+            FaceLists[state].append(face);
+        }
+    }
+    for (const auto& [button, k] : m_faceButtons) {
+        button->SetFaces(FaceLists[0][k], FaceLists[1][k], FaceLists[2][k]);
+        button->setAccessibleName(FText(k + 2));
+        button->setAccessibleDescription(FText(k + 2));
+    }
+    FormFenetre->SetButtonFaces({FaceLists[0][0], FaceLists[1][0], FaceLists[2][0]},
+                                {FaceLists[0][1], FaceLists[1][1], FaceLists[2][1]});
+}
+
+void TfrmMain::ChargeGraphismes(QString theme)
+{
+    if (!isFullScreen())
+        setFixedSize(1024, 768);
+    BoardLeft = Image1Virtuel.left();
+    BoardTop = Image1Virtuel.top();
+    if (theme.isEmpty())
+        theme = FText(38);
+    CheminAppli = ProgramFolder();
+
+    LoadThemePictures(theme);
+    Image32View->update();
+
+    QString missing;
+    FormFenetre->SetPicture(ReadWindowPicture(QStringLiteral("graphisme/fenetre.bmp"), {503, 370},
+                                              QColor(245, 235, 210), missing));
+    Image_Panel_MenuPrincipal->setPixmap(QPixmap::fromImage(ReadWindowPicture(
+        QStringLiteral("graphisme/accueil.bmp"), {992, 709}, QColor(200, 185, 150), missing)));
+    ImageBtHint->setPixmap(QPixmap::fromImage(ReadWindowPicture(
+        QStringLiteral("graphisme/Aide.bmp"), {91, 83}, QColor(120, 30, 30), missing)));
+    SetBackground(ToolBar_MenuPrincipal, ToolBarColour);
+    SetBackground(ToolBar_MenuJeu, ToolBarColour);
+
+    // The background is the theme's picture 23, read with the others. The volume slider keeps
+    // its position: a theme load is no reason to change the volume.
+    ImageFonddePanel->setPixmap(QPixmap::fromImage(PieceImages.Piece(23).image));
+
+    const QPixmap right = QPixmap::fromImage(ReadWindowPicture(
+        QStringLiteral("graphisme/R.bmp"), {20, 20}, QColor(120, 30, 30), missing));
+    const QPixmap left = QPixmap::fromImage(ReadWindowPicture(
+        QStringLiteral("graphisme/L.bmp"), {20, 20}, QColor(120, 30, 30), missing));
+    for (QLabel* arrow : {ImageF1D, ImageF2D, ImageF4D})
+        arrow->setPixmap(right);
+    for (QLabel* arrow : {ImageF1G, ImageF2G, ImageF4G})
+        arrow->setPixmap(left);
+
+    QImage import = presentation::PlaceholderPicture(100, 17, QColor(245, 235, 215));
+    {
+        QPainter painter(&import);
+        QFont font = painter.font();
+        font.setPixelSize(9);
+        font.setItalic(true);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(QPoint(6, 2 + QFontMetrics(font).ascent()), FText(61));
+    }
+    ImageBtImportMP3->setPixmap(QPixmap::fromImage(import));
+
+    const auto faceBlank = [this, &missing](int state, QColor standIn) {
+        const QString path = AssetPath(QStringLiteral("graphisme/%1.bmp").arg(state));
+        QImage blank = presentation::ReadFaceBlank(path);
+        if (!blank.isNull())
+            return blank;
+        if (missing.isEmpty())
+            missing = path;
+        return presentation::PlaceholderPicture(140, 49, standIn);
+    };
+    const QImage normal = faceBlank(1, QColor(250, 235, 215));
+    const QImage hot = faceBlank(2, QColor(255, 245, 225));
+    const QImage disabled = faceBlank(3, QColor(215, 210, 205));
+    RebuildFaces(normal, hot, disabled);
+
+    // Accessible names follow the language of the texts just used.
+    ImageBtHint->setAccessibleName(FText(8));
+    ImageBtHint->setAccessibleDescription(FText(8));
+    ImageBtImportMP3->setAccessibleName(FText(61));
+    ImageBtImportMP3->setAccessibleDescription(FText(61));
+    for (auto [arrow, line] :
+         {std::pair{ImageF1G, 67}, std::pair{ImageF1D, 67}, std::pair{ImageF2G, 68},
+          std::pair{ImageF2D, 68}, std::pair{ImageF4G, 69}, std::pair{ImageF4D, 69}}) {
+        arrow->setAccessibleName(FText(line));
+        arrow->setAccessibleDescription(FText(line));
+    }
+    Image32View->setAccessibleName(FText(0));
+
+    if (!missing.isEmpty())
+        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + missing);
+    Timer2.start();
+}
+
+void TfrmMain::Timer2Timer()
+{
+    DessineGrille();
+}
+
+void TfrmMain::DessineGrille()
+{
+    // Input arrives between redraws through the event loop; a redraw never starts another.
+    if (m_painting)
+        return;
+    m_painting = true;
+    struct Reset
+    {
+        bool& flag;
+        ~Reset() { flag = false; }
+    } reset{m_painting};
+
+    BoardCursor = Qt::ArrowCursor;
+    Panel_MenuJeu->move(Panel_MenuJeu->x(), BoardTop);
+    presentation::PickerView picker{PickerOpen, PickerLeft, PickerTop, PickerChoice,
+                                    PickerSpin, MouseX,     MouseY};
+    presentation::BoardCounters counters{ShakeCount, CheckFlash};
+    const bool hovered = presentation::PaintBoard(Image32,
+                                                  {m_board,
+                                                   GameState,
+                                                   {BoardLeft, BoardTop, CellWidth, CellHeight},
+                                                   picker,
+                                                   counters,
+                                                   m_random,
+                                                   PieceImages});
+    PickerChoice = picker.choice;
+    PickerSpin = picker.spin;
+    ShakeCount = counters.shakeCount;
+    CheckFlash = counters.checkFlash;
+    BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    Image32View->update();
+    UpdateStatusBar();
+    Image32View->setCursor(BoardCursor);
+}
+
+void TfrmMain::DessineMarque(int x, int y, int k)
+{
+    const QRect square
+        = presentation::MarkRect(x, y, k, {BoardLeft, BoardTop, CellWidth, CellHeight});
+    QPainter painter(&Image32);
+    painter.drawImage(square.topLeft(), PieceImages.Mark(k));
+}
+
+void TfrmMain::UpdateStatusBar() {}
+
+void TfrmMain::ChangeCombocontent(presentation::ChoiceBox* box, int direction)
+{
+    box->SetText(presentation::ChangedChoice(box->Items(), box->Text(), direction));
+}
+
+void TfrmMain::ComboBox1Change()
+{
+    ChargeGraphismes(ComboBox1->Text());
+}
+
+bool TfrmMain::FullScreenChosen() const
+{
+    const auto fullScreen = ListeTextes.Line(37);
+    return fullScreen && ComboBox4->Text() == *fullScreen;
+}
+
+void TfrmMain::ComboBox4Change()
+{
+    const QString choice = ComboBox4->Text();
+    if (choice == FText(36)) {
+        SetDisplayMode(DisplayMode.width, DisplayMode.height, DisplayMode.depth);
+        ApplyDisplay(false);
+    } else if (choice == FText(37)) {
+        SetDisplayMode(1024, 768, 16);
+        ApplyDisplay(true);
+    }
+}
+
+void TfrmMain::ApplyDisplay(bool fullScreen)
+{
+    if (fullScreen) {
+        // Full screen: the 1024 x 768 game stays centred on a black backdrop.
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (isVisible())
+            showFullScreen();
+        else
+            setWindowState(windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    if (isFullScreen())
+        showNormal();
+    setWindowState(windowState() & ~Qt::WindowFullScreen);
+    setFixedSize(1024, 768);
+    if (const QScreen* screen = ScreenOf(this))
+        move(presentation::WindowedPosition(screen->size()));
+}
+
+void TfrmMain::BtOptionsClick()
+{
+    PickerOpen = false;
+    Panel_Options->setVisible(Panel_Options->isHidden());
+}
+
+void TfrmMain::BtRegleClick()
+{
+    const QString path = AssetPath(QStringLiteral("textes/regles.txt"));
+    const auto lines = presentation::ReadTextLines(path);
+    if (!lines) {
+        ShowErrorBox(QStringLiteral("Fichier introuvable :\n") + path);
+        return;
+    }
+    FormFenetre->ListBox1->clear();
+    FormFenetre->ListBox1->show();
+    FormFenetre->setWindowTitle(QStringLiteral("regle"));
+    FormFenetre->ListBox1->addItems(*lines);
+    ShowFenetre(FText(65), QStringLiteral("Oui"), QString());
+}
+
+void TfrmMain::Nouvelle_PartieClick()
+{
+    Panel_MenuPrincipal->hide();
+    BtValider->hide();
+    Panel_MenuJeu->show();
+    BtSave->show();
+    BtRejoue->show();
+    BtCharger->show();
+    DessineGrille();
+    mnuGenerateClick();
+}
+
+void TfrmMain::ConceptionClick()
+{
+    Panel_MenuPrincipal->hide();
+    btCheck->hide();
+    ImageBtHint->hide();
+    BtSave->hide();
+    BtRejoue->hide();
+    BtCharger->hide();
+    BtValider->show();
+    DessineGrille();
+    mnuNewClick();
+    Panel_MenuJeu->show();
+}
+
+void TfrmMain::MnuQuitClick()
+{
+    FormFenetre->ListBox1->hide();
+    if (ShowFenetre(FText(1), FText(1), FText(2)) == 2)
+        return;
+    Panel_Options->hide();
+    Panel_MenuJeu->hide();
+    DessineGrille();
+    PanelBtHint->hide();
+    Panel_MenuPrincipal->show();
+}
+
+void TfrmMain::Quitter_JeuClick()
+{
+    FormFenetre->ListBox1->hide();
+    if (ShowFenetre(FText(34), FText(1), FText(2)) == 1)
+        close();
+}
+
+void TfrmMain::mnuGenerateClick() {}
+void TfrmMain::mnuNewClick() {}
+void TfrmMain::mnuSolveClick() {}
+void TfrmMain::mnuCheckClick() {}
+void TfrmMain::mnuHintClick() {}
+void TfrmMain::mnuSaveClick() {}
+void TfrmMain::mnuLoadClick() {}
+void TfrmMain::mnuPrintClick() {}
+void TfrmMain::tbPlayClick() {}
+void TfrmMain::BtRejoueClick() {}
+void TfrmMain::ScoresClick() {}
+void TfrmMain::Image32MouseDown(Qt::MouseButton, QPoint) {}
+
+void TfrmMain::Image32MouseMove(QPoint position)
+{
+    MouseX = position.x();
+    MouseY = position.y();
+}
+
+void TfrmMain::Guarded(const std::function<void()>& handler)
+{
+    try {
+        handler();
+    } catch (const std::exception& error) {
+        QMessageBox::critical(isVisible() ? this : nullptr, QString(),
+                              QString::fromLocal8Bit(error.what()));
+    }
+}
+
+presentation::FaceButton* TfrmMain::AddFaceButton(QWidget* bar,
+                                                  int face,
+                                                  void (TfrmMain::*handler)())
+{
+    auto* button = new presentation::FaceButton(bar);
+    bar->layout()->addWidget(button);
+    m_faceButtons.emplace_back(button, face);
+    connect(button, &QAbstractButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    return button;
+}
+
+void TfrmMain::BuildScreens()
+{
+    // The black backdrop of full screen; a style sheet rather than a palette, which every
+    // control of the game would inherit.
+    auto* stage = new QWidget(this);
+    stage->setObjectName(QStringLiteral("Backdrop"));
+    stage->setAttribute(Qt::WA_StyledBackground);
+    stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
+    auto* stageLayout = new QGridLayout(stage);
+    stageLayout->setContentsMargins(0, 0, 0, 0);
+    GameArea = new QWidget(stage);
+    GameArea->setFixedSize(1024, 768);
+    stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
+    setCentralWidget(stage);
+
+    // From bottom to top: the surface, the status bar, the main menu, the game menu, the hint
+    // button, the options panel.
+    Image32View = new presentation::BoardSurface(Image32, GameArea);
+    Image32View->setGeometry(1, 1, 1022, 764);
+    connect(Image32View, &presentation::BoardSurface::MousePressed, this,
+            [this](Qt::MouseButton button, QPoint position) {
+                Guarded([&] { Image32MouseDown(button, position); });
+            });
+    connect(Image32View, &presentation::BoardSurface::MouseMoved, this,
+            [this](QPoint position) { Guarded([&] { Image32MouseMove(position); }); });
+
+    StatusBar1 = new presentation::StatusPanels(GameArea);
+    StatusBar1->setGeometry(0, 748, 1024, 20);
+    StatusBar1->SetPanelText(0, QStringLiteral("Pions:"));
+    StatusBar1->SetPanelText(1, QStringLiteral("Time: n/a"));
+
+    BuildMainMenu();
+    BuildGameMenu();
+
+    PanelBtHint = new QFrame(GameArea);
+    PanelBtHint->setGeometry(927, 0, 91, 83);
+    ImageBtHint = new presentation::PictureButton(PanelBtHint);
+    ImageBtHint->setGeometry(0, 0, 91, 83);
+    connect(ImageBtHint, &presentation::PictureButton::clicked, this,
+            [this] { Guarded([this] { mnuHintClick(); }); });
+    PanelBtHint->hide();
+
+    BuildOptionsPanel();
+}
+
+void TfrmMain::BuildMainMenu()
+{
+    Panel_MenuPrincipal = new QFrame(GameArea);
+    Panel_MenuPrincipal->setGeometry(2, 1, 1015, 732);
+    SetBackground(Panel_MenuPrincipal, QColor(128, 128, 0));
+    Panel_MenuPrincipal->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    Panel_MenuPrincipal->setLineWidth(6);
+    Image_Panel_MenuPrincipal = new QLabel(Panel_MenuPrincipal);
+    Image_Panel_MenuPrincipal->setGeometry(11, 12, 992, 709);
+
+    Panel4 = new QFrame(Panel_MenuPrincipal);
+    Panel4->setGeometry(453, 253, 156, 348);
+    SetBackground(Panel4, Qt::white);
+    ToolBar_MenuPrincipal = new QWidget(Panel4);
+    ToolBar_MenuPrincipal->setGeometry(0, 0, 156, 348);
+    SetBackground(ToolBar_MenuPrincipal, ToolBarColour);
+    // Six buttons of 55 fit the panel's 348 pixels in one column, in the order of the design's
+    // two-column bar read row by row.
+    auto* column = new QVBoxLayout(ToolBar_MenuPrincipal);
+    column->setContentsMargins(4, 9, 5, 9);
+    column->setSpacing(0);
+    Nouvelle_Partie = AddFaceButton(ToolBar_MenuPrincipal, 14, &TfrmMain::Nouvelle_PartieClick);
+    Conception = AddFaceButton(ToolBar_MenuPrincipal, 15, &TfrmMain::ConceptionClick);
+    Scores = AddFaceButton(ToolBar_MenuPrincipal, 11, &TfrmMain::ScoresClick);
+    BtRegle = AddFaceButton(ToolBar_MenuPrincipal, 13, &TfrmMain::BtRegleClick);
+    BtChargeInMenu = AddFaceButton(ToolBar_MenuPrincipal, 9, &TfrmMain::mnuLoadClick);
+    Quitter_Jeu = AddFaceButton(ToolBar_MenuPrincipal, 12, &TfrmMain::Quitter_JeuClick);
+    column->addStretch(1);
+}
+
+void TfrmMain::BuildGameMenu()
+{
+    Panel_MenuJeu = new QFrame(GameArea);
+    Panel_MenuJeu->setGeometry(72, 89, 161, 464);
+    SetBackground(Panel_MenuJeu, Qt::white);
+    ToolBar_MenuJeu = new QWidget(Panel_MenuJeu);
+    ToolBar_MenuJeu->setGeometry(0, 0, 161, 464);
+    SetBackground(ToolBar_MenuJeu, ToolBarColour);
+    // The shown buttons stack from the top; when more than eight are shown they share the
+    // height, down to the 49 pixels of a face, instead of running out of the panel.
+    auto* column = new QVBoxLayout(ToolBar_MenuJeu);
+    column->setContentsMargins(7, 4, 7, 4);
+    column->setSpacing(0);
+    BtSolve = AddFaceButton(ToolBar_MenuJeu, 4, &TfrmMain::mnuSolveClick);
+    BtRejoue = AddFaceButton(ToolBar_MenuJeu, 3, &TfrmMain::BtRejoueClick);
+    btCheck = AddFaceButton(ToolBar_MenuJeu, 5, &TfrmMain::mnuCheckClick);
+    BtPrint = AddFaceButton(ToolBar_MenuJeu, 8, &TfrmMain::mnuPrintClick);
+    BtCharger = AddFaceButton(ToolBar_MenuJeu, 9, &TfrmMain::mnuLoadClick);
+    BtOptions = AddFaceButton(ToolBar_MenuJeu, 7, &TfrmMain::BtOptionsClick);
+    BtHint = AddFaceButton(ToolBar_MenuJeu, 6, &TfrmMain::mnuHintClick);
+    BtSave = AddFaceButton(ToolBar_MenuJeu, 10, &TfrmMain::mnuSaveClick);
+    BtValider = AddFaceButton(ToolBar_MenuJeu, 16, &TfrmMain::tbPlayClick);
+    BtQuitter = AddFaceButton(ToolBar_MenuJeu, 17, &TfrmMain::MnuQuitClick);
+    column->addStretch(1);
+    Panel_MenuJeu->hide();
+}
+
+void TfrmMain::BuildOptionsPanel()
+{
+    Panel_Options = new QFrame(GameArea);
+    Panel_Options->setGeometry(865, 148, 153, 569);
+    ImageFonddePanel = new QLabel(Panel_Options);
+    ImageFonddePanel->setGeometry(0, 0, 153, 569);
+
+    const auto label = [this](int x, int y) {
+        auto* text = new QLabel(Panel_Options);
+        text->move(x, y);
+        QFont font = text->font();
+        font.setBold(true);
+        text->setFont(font);
+        return text;
+    };
+    const auto choiceBox = [this](int x, int y, int width) {
+        auto* box = new presentation::ChoiceBox(Panel_Options);
+        box->setGeometry(x, y, width, 21);
+        return box;
+    };
+    const auto arrow = [this](int x, int y, auto handler) {
+        auto* picture = new presentation::PictureButton(Panel_Options);
+        picture->setGeometry(x, y, 20, 20);
+        connect(picture, &presentation::PictureButton::clicked, this,
+                [this, handler] { Guarded([this, handler] { handler(this); }); });
+        return picture;
+    };
+
+    Label6 = label(26, 69);
+    NomDuJoueur = new QLineEdit(Panel_Options);
+    NomDuJoueur->setGeometry(26, 90, 121, 19);
+    NomDuJoueur->setMaxLength(9);
+    NomDuJoueur->setText(QStringLiteral("Joueur"));
+
+    Label2 = label(26, 156);
+    ComboBox1 = choiceBox(24, 175, 103);
+    ImageF1G = arrow(3, 177, [](TfrmMain* w) {
+        w->ChangeCombocontent(w->ComboBox1, 0);
+        w->ComboBox1Change();
+    });
+    ImageF1D = arrow(127, 176, [](TfrmMain* w) {
+        w->ChangeCombocontent(w->ComboBox1, 1);
+        w->ComboBox1Change();
+    });
+
+    Label3 = label(25, 198);
+    ComboBox2 = choiceBox(24, 214, 102);
+    ImageF2G = arrow(3, 217, [](TfrmMain* w) { w->ChangeCombocontent(w->ComboBox2, 0); });
+    ImageF2D = arrow(126, 216, [](TfrmMain* w) { w->ChangeCombocontent(w->ComboBox2, 1); });
+
+    Label1 = label(25, 245);
+    ComboBox4 = choiceBox(24, 262, 104);
+    SetTextColour(ComboBox4, Qt::red);
+    ComboBox4->lineEdit()->setStyleSheet(QStringLiteral("color: red;"));
+    ImageF4G = arrow(3, 263, [](TfrmMain* w) {
+        w->ChangeCombocontent(w->ComboBox4, 0);
+        w->ComboBox4Change();
+    });
+    ImageF4D = arrow(127, 264, [](TfrmMain* w) {
+        w->ChangeCombocontent(w->ComboBox4, 1);
+        w->ComboBox4Change();
+    });
+
+    PanPaused = new QFrame(Panel_Options);
+    PanPaused->setGeometry(8, 336, 129, 33);
+    PanPaused->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    SetBackground(PanPaused, QColor(255, 246, 235));
+    PanPaused->hide();
+
+    LabelDefilement = new QLabel(Panel_Options);
+    LabelDefilement->setGeometry(5, 386, 139, 13);
+    LabelDefilement->setAlignment(Qt::AlignCenter);
+    SetBackground(LabelDefilement, Qt::black);
+    SetTextColour(LabelDefilement, Qt::white);
+    QFont scrolling = LabelDefilement->font();
+    scrolling.setBold(true);
+    scrolling.setPixelSize(11);
+    LabelDefilement->setFont(scrolling);
+
+    Label4 = label(28, 406);
+    ComboBox3 = new QComboBox(Panel_Options);
+    ComboBox3->setGeometry(3, 425, 140, 21);
+    ComboBox3->setEditable(true);
+    ComboBox3->lineEdit()->setMaxLength(20);
+
+    ImageLecture = new presentation::PictureButton(Panel_Options);
+    ImageLecture->setGeometry(5, 496, 21, 17);
+    ImageLecture->setPixmap(MusicGlyph(0));
+    ImagePause = new presentation::PictureButton(Panel_Options);
+    ImagePause->setGeometry(37, 496, 21, 17);
+    ImagePause->setPixmap(MusicGlyph(1));
+    ImageArret = new presentation::PictureButton(Panel_Options);
+    ImageArret->setGeometry(69, 496, 21, 17);
+    ImageArret->setPixmap(MusicGlyph(2));
+
+    Panel1 = new QFrame(Panel_Options);
+    Panel1->setGeometry(115, 464, 30, 90);
+    TrackBarMP3 = new QSlider(Qt::Vertical, Panel1);
+    TrackBarMP3->setGeometry(5, 0, 20, 90);
+    TrackBarMP3->setRange(0, 1000);
+    TrackBarMP3->setValue(500);
+
+    ImageBtImportMP3 = new presentation::PictureButton(Panel_Options);
+    ImageBtImportMP3->setGeometry(5, 530, 100, 17);
+    Panel_Options->hide();
 }

@@ -1,12 +1,255 @@
-// The game's one main window.
+// The game's one main window: the board, the game state, the texts, the theme and every screen.
 #pragma once
 
+#include "control/GameState.h"
+#include "control/Settings.h"
+#include "engine/Board.h"
+#include "engine/Eliminations.h"
+#include "engine/Random.h"
+#include "presentation/BoardPainter.h"
+#include "presentation/Texts.h"
+#include "presentation/Themes.h"
+#include "presentation/Widgets.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include <QImage>
 #include <QMainWindow>
+#include <QRect>
+#include <QTimer>
+
+class QLineEdit;
+class QSlider;
+class TFormFenetre;
+class TfrmAbout;
+
+// The screen's mode as found at start-up.
+struct ScreenMode
+{
+    int width = 0;
+    int height = 0;
+    std::uint8_t depth = 0; // bits per pixel
+};
 
 class TfrmMain : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // programFolder and settingsFile replace the program's own folder and the user's settings
+    // file when not empty (tests).
+    explicit TfrmMain(QWidget* parent = nullptr,
+                      QString programFolder = {},
+                      QString settingsFile = {});
+    ~TfrmMain() override;
+
+    // Finishes the start-up when the splash window's timer fires.
+    void AttachSplash(TfrmAbout* splash);
+
+    // Window events.
+    void FormShow();
+    void FormClose();
+
+    // The start-up step run once at the end of the splash.
+    void Timer2SplashScreenTimer();
+
+    // Settings: read into the controls once, written from them once.
+    void LoadSettings();
+    void SaveSettings();
+    // Records nothing else than the request: the desktop keeps its mode, full screen is a
+    // full-screen window. Always succeeds (0).
+    int SetDisplayMode(int width, int height, int bitsPerPixel);
+
+    // Texts and messages.
+    // Line n of the language file without its prefix; before loading, or beyond the file, an
+    // error box names the line and the result is "erreur".
+    QString FText(int n);
+    void FMessage(const QString& text);
+    void TimerMessageTimer();
+    int ShowFenetre(const QString& question, const QString& first, const QString& second);
+    [[nodiscard]] bool TextsLoaded() const { return ListeTextes.Loaded(); }
+
+    // Themes.
+    void ChargeGraphismes(QString theme);
+    [[nodiscard]] int ThemeOpacity() const { return m_themeOpacity; }
+
+    // The board.
+    void DessineGrille();
+    // Draws the mark of digit k + 1 in cell (x, y) on Image32; throws for k outside 0..8.
+    void DessineMarque(int x, int y, int k);
+    void Timer2Timer();
+    void UpdateStatusBar();
+
+    // Screens.
+    void ChangeCombocontent(presentation::ChoiceBox* box, int direction);
+    void ComboBox1Change();
+    void ComboBox4Change();
+    void BtOptionsClick();
+    void BtRegleClick();
+    [[nodiscard]] bool FullScreenChosen() const;
+
+    // Game commands, wired to their buttons; the game's rules give them their bodies.
+    void Nouvelle_PartieClick();
+    void ConceptionClick();
+    void Quitter_JeuClick();
+    void MnuQuitClick();
+    void mnuGenerateClick();
+    void mnuNewClick();
+    void mnuSolveClick();
+    void mnuCheckClick();
+    void mnuHintClick();
+    void mnuSaveClick();
+    void mnuLoadClick();
+    void mnuPrintClick();
+    void tbPlayClick();
+    void BtRejoueClick();
+    void ScoresClick();
+    // Board input, in the board surface's own coordinates.
+    void Image32MouseDown(Qt::MouseButton button, QPoint position);
+    void Image32MouseMove(QPoint position);
+
+    engine::Board& GameBoard() { return m_board; }
+    engine::Random& RandomSource() { return m_random; }
+    [[nodiscard]] const engine::CombinationLists& Combinations() const { return m_lists; }
+    [[nodiscard]] bool StartupDone() const { return m_startupDone; }
+
+    // Hooks to the rest of the program; each has a harmless default.
+    std::function<void(const QString& name)> JoueSon; // plays sons/<name>.wav
+    std::function<void(const QString& text)> ShowErrorBox; // a modal error box
+    std::function<void()> EndProgram; // leaves the event loop when start-up cannot go on
+    std::function<void()> AjouteListeDeMusiques; // fills the music list
+    std::function<void()> PlayCurrentTitle; // starts the music
+    bool MusicPaused = false; // the music player's pause flag ("Musique")
+
+    // Game-control state.
+    GameStatus GameState = GameStatus::Idle;
+    double ElapsedSeconds = 0;
+    bool ForceComplete = false;
+    int CellWidth = 60;
+    int CellHeight = 60;
+    int BoardLeft = 298;
+    int BoardTop = 140;
+    bool PickerOpen = false;
+    int PickerLeft = 0;
+    int PickerTop = 0;
+    int PickedX = 0;
+    int PickedY = 0;
+    int PickerChoice = -2;
+    int PickerSpin = 0;
+    int MouseX = 0;
+    int MouseY = 0;
+    Qt::CursorShape BoardCursor = Qt::ArrowCursor;
+    int ShakeCount = 0;
+    std::uint8_t CheckFlash = 0;
+    ScreenMode DisplayMode;
+    QString CheminAppli; // the program's folder, with its trailing separator
+
+    // The texts, the pictures and the surface.
+    presentation::LanguageTexts ListeTextes;
+    presentation::BoardPictures PieceImages;
+    std::array<QVector<QImage>, 3> FaceLists; // normal (ImageList2), hot (3), disabled (4)
+    QImage Image32;
+    const QRect Image1Virtuel{298, 140, 540, 540}; // the board's place, a geometry reference
+
+    QTimer Timer2; // board redraw, 100 ms
+    QTimer TimerMessage; // empties the status message, 5000 ms
+
+    // Windows and controls.
+    TFormFenetre* FormFenetre = nullptr;
+    QWidget* GameArea = nullptr; // the 1024 x 768 client area, centred in full screen
+    presentation::BoardSurface* Image32View = nullptr;
+    presentation::StatusPanels* StatusBar1 = nullptr;
+
+    QFrame* Panel_MenuPrincipal = nullptr;
+    QLabel* Image_Panel_MenuPrincipal = nullptr;
+    QFrame* Panel4 = nullptr;
+    QWidget* ToolBar_MenuPrincipal = nullptr;
+    presentation::FaceButton* Nouvelle_Partie = nullptr;
+    presentation::FaceButton* Conception = nullptr;
+    presentation::FaceButton* Scores = nullptr;
+    presentation::FaceButton* BtRegle = nullptr;
+    presentation::FaceButton* BtChargeInMenu = nullptr;
+    presentation::FaceButton* Quitter_Jeu = nullptr;
+
+    QFrame* Panel_MenuJeu = nullptr;
+    QWidget* ToolBar_MenuJeu = nullptr;
+    presentation::FaceButton* BtSolve = nullptr;
+    presentation::FaceButton* BtRejoue = nullptr;
+    presentation::FaceButton* btCheck = nullptr;
+    presentation::FaceButton* BtPrint = nullptr;
+    presentation::FaceButton* BtCharger = nullptr;
+    presentation::FaceButton* BtOptions = nullptr;
+    presentation::FaceButton* BtHint = nullptr;
+    presentation::FaceButton* BtSave = nullptr;
+    presentation::FaceButton* BtValider = nullptr;
+    presentation::FaceButton* BtQuitter = nullptr;
+
+    QFrame* PanelBtHint = nullptr;
+    presentation::PictureButton* ImageBtHint = nullptr;
+
+    QFrame* Panel_Options = nullptr;
+    QLabel* ImageFonddePanel = nullptr;
+    QLabel* Label6 = nullptr;
+    QLineEdit* NomDuJoueur = nullptr;
+    QLabel* Label2 = nullptr;
+    presentation::ChoiceBox* ComboBox1 = nullptr;
+    presentation::PictureButton* ImageF1G = nullptr;
+    presentation::PictureButton* ImageF1D = nullptr;
+    QLabel* Label3 = nullptr;
+    presentation::ChoiceBox* ComboBox2 = nullptr;
+    presentation::PictureButton* ImageF2G = nullptr;
+    presentation::PictureButton* ImageF2D = nullptr;
+    QLabel* Label1 = nullptr;
+    presentation::ChoiceBox* ComboBox4 = nullptr;
+    presentation::PictureButton* ImageF4G = nullptr;
+    presentation::PictureButton* ImageF4D = nullptr;
+    QFrame* PanPaused = nullptr;
+    QLabel* LabelDefilement = nullptr;
+    QLabel* Label4 = nullptr;
+    QComboBox* ComboBox3 = nullptr;
+    presentation::PictureButton* ImageLecture = nullptr;
+    presentation::PictureButton* ImagePause = nullptr;
+    presentation::PictureButton* ImageArret = nullptr;
+    QFrame* Panel1 = nullptr;
+    QSlider* TrackBarMP3 = nullptr;
+    presentation::PictureButton* ImageBtImportMP3 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildScreens();
+    void BuildMainMenu();
+    void BuildGameMenu();
+    void BuildOptionsPanel();
+    presentation::FaceButton* AddFaceButton(QWidget* bar, int face, void (TfrmMain::*handler)());
+    // Runs a handler so that no exception leaves the slot: the error is shown instead.
+    void Guarded(const std::function<void()>& handler);
+    [[nodiscard]] QString ProgramFolder() const;
+    [[nodiscard]] QString AssetPath(const QString& relative) const;
+    [[nodiscard]] QImage ReadWindowPicture(const QString& relative,
+                                           QSize size,
+                                           QColor standIn,
+                                           QString& firstMissing) const;
+    void ApplyDisplay(bool fullScreen);
+    void LoadThemePictures(QString& theme);
+    void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
+
+    engine::Board m_board;
+    engine::Random m_random;
+    engine::CombinationLists m_lists;
+    control::SettingsStore m_settings;
+    QString m_programFolderOverride;
+    TfrmAbout* m_splash = nullptr;
+    std::vector<std::pair<presentation::FaceButton*, int>> m_faceButtons; // button, face
+    int m_themeOpacity = 205;
+    bool m_shown = false;
+    bool m_startupDone = false;
+    bool m_settingsWritten = false;
+    bool m_painting = false;
 };

@@ -1,0 +1,64 @@
+// The message window: a title, one or two face buttons and an optional list.
+#pragma once
+
+#include "presentation/Widgets.h"
+
+#include <cstdint>
+#include <functional>
+
+#include <QDialog>
+
+class QAction;
+class QListWidget;
+class QMenu;
+
+// Its caption (never displayed: the window has no caption bar) names what the list holds:
+// "scores", "charge" or "regle".
+class TFormFenetre : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TFormFenetre(QWidget* parent = nullptr);
+
+    // Shows the window modally: first enables the first button (disabled when empty), second
+    // shows the second button (hidden when empty). Returns the button pressed, 1 or 2. The list
+    // is left as the caller set it.
+    int ShowFenetre(const QString& question, const QString& first, const QString& second);
+
+    // The faces of the first and second buttons: normal, hot, disabled.
+    void SetButtonFaces(const std::array<QImage, 3>& first, const std::array<QImage, 3>& second);
+    void SetPicture(const QImage& picture);
+    // The title labels' font family, once the game's font is installed.
+    void SetTitleFont(const QString& family);
+
+    // The delete command exists only for the lists backed by a file of the player's.
+    [[nodiscard]] static bool DeleteOffered(const QString& kind);
+
+    // Pop-up "Effacer": deletes the selected line from the file behind the list, then the entry.
+    void EffacerClick();
+    void SpeedButton1Click();
+    void SpeedButton2Click();
+
+    // Deletes line index of the file of that kind ("scores" or "charge"); supplied by the owner of
+    // those files. Until then the delete command removes only the list entry.
+    std::function<void(const QString& kind, int index)> EnleveLigne;
+
+    std::uint8_t BoutonChoisi = 0; // 0 none, 1 first button, 2 second button
+
+    QFrame* Panel = nullptr;
+    QLabel* Image1 = nullptr;
+    QLabel* Label1 = nullptr; // the title's black shadow
+    QLabel* Label2 = nullptr; // the title in red
+    QListWidget* ListBox1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Effacer = nullptr;
+    presentation::FaceButton* ToolButton1 = nullptr;
+    presentation::FaceButton* ToolButton2 = nullptr;
+
+protected:
+    void reject() override;
+
+private:
+    void ShowListMenu(const QPoint& position);
+};

@@ -1,0 +1,28 @@
+// Decisions of the screens that need no widget: the arrows of the option boxes, window placing.
+#include "presentation/Screens.h"
+
+#include <QGuiApplication>
+#include <QWidget>
+
+namespace presentation {
+
+QString ChangedChoice(const QStringList& items, const QString& text, int direction)
+{
+    if (items.isEmpty())
+        return text;
+    const auto count = items.size();
+    const auto i = items.indexOf(text);
+    if (direction == 0)
+        return items.at(i <= 0 ? count - 1 : i - 1);
+    return items.at(i < 0 || i == count - 1 ? 0 : i + 1);
+}
+
+void SetOpacity(QWidget* window, int alpha)
+{
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal"))
+        return;
+    window->setWindowOpacity(alpha / 255.0);
+}
+
+} // namespace presentation

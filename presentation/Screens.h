@@ -1,0 +1,27 @@
+// Decisions of the screens that need no widget: the arrows of the option boxes, window placing.
+#pragma once
+
+#include <QPoint>
+#include <QSize>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace presentation {
+
+// The text an option box shows after one of its arrows: direction 0 the previous item, 1 the
+// next, both wrapping round. A text that is not among the items goes to the first item with
+// "next" and to the last with "previous". Without items the text stays.
+[[nodiscard]] QString ChangedChoice(const QStringList& items, const QString& text, int direction);
+
+// Top-left corner that centres the 1024 x 768 window on a screen of that size.
+[[nodiscard]] constexpr QPoint WindowedPosition(QSize screen)
+{
+    return {screen.width() / 2 - 512, screen.height() / 2 - 384};
+}
+
+// Window opacity out of 255, where the platform has it (offscreen and minimal do not).
+void SetOpacity(QWidget* window, int alpha);
+
+} // namespace presentation

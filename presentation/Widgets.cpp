@@ -1,0 +1,178 @@
+// The window's own small controls: face buttons, picture buttons, arrow-driven choice boxes,
+// the five-panel status bar and the board surface.
+#include "presentation/Widgets.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace presentation {
+
+FaceButton::FaceButton(QWidget* parent)
+    : QAbstractButton(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::NoFocus);
+    setFixedWidth(147);
+    setMinimumHeight(49);
+    setMaximumHeight(55);
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
+}
+
+void FaceButton::SetFaces(const QImage& normal, const QImage& hot, const QImage& disabled)
+{
+    m_faces = {QPixmap::fromImage(normal), QPixmap::fromImage(hot), QPixmap::fromImage(disabled)};
+    update();
+}
+
+FaceButton::Face FaceButton::ShownFace() const
+{
+    if (!isEnabled())
+        return Face::Disabled;
+    return m_hot ? Face::Hot : Face::Normal;
+}
+
+void FaceButton::enterEvent(QEnterEvent* event)
+{
+    m_hot = true;
+    update();
+    QAbstractButton::enterEvent(event);
+}
+
+void FaceButton::hideEvent(QHideEvent* event)
+{
+    // A button hidden under the pointer (its menu left the screen) comes back in its normal face.
+    m_hot = false;
+    QAbstractButton::hideEvent(event);
+}
+
+void FaceButton::leaveEvent(QEvent* event)
+{
+    m_hot = false;
+    update();
+    QAbstractButton::leaveEvent(event);
+}
+
+void FaceButton::paintEvent(QPaintEvent*)
+{
+    const QPixmap& face = FacePixmap(ShownFace());
+    if (face.isNull())
+        return;
+    QPainter painter(this);
+    const QSize size = face.deviceIndependentSize().toSize();
+    painter.drawPixmap((width() - size.width()) / 2, (height() - size.height()) / 2, face);
+}
+
+PictureButton::PictureButton(QWidget* parent)
+    : QLabel(parent)
+{
+    setCursor(Qt::PointingHandCursor);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+}
+
+void PictureButton::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton
+        && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        emit clicked();
+}
+
+ChoiceBox::ChoiceBox(QWidget* parent)
+    : QComboBox(parent)
+{
+    setEditable(true);
+    lineEdit()->setReadOnly(true);
+    setFocusPolicy(Qt::NoFocus);
+    lineEdit()->setFocusPolicy(Qt::NoFocus);
+    setInsertPolicy(QComboBox::NoInsert);
+    // No drop-down button: the box opens no list.
+    setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"
+                                 "QComboBox::down-arrow { image: none; }"));
+}
+
+void ChoiceBox::SetText(const QString& text)
+{
+    const int index = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        setCurrentIndex(index);
+    setEditText(text);
+}
+
+QStringList ChoiceBox::Items() const
+{
+    QStringList items;
+    for (int i = 0; i < count(); ++i)
+        items.append(itemText(i));
+    return items;
+}
+
+StatusPanels::StatusPanels(QWidget* parent)
+    : QFrame(parent)
+{
+    constexpr std::array<int, 5> widths{100, 250, 100, 0, 300};
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(2, 0, 2, 0);
+    layout->setSpacing(2);
+    for (std::size_t i = 0; i < m_panels.size(); ++i) {
+        m_panels[i] = new QLabel(this);
+        m_panels[i]->setFixedWidth(widths[i]);
+        m_panels[i]->setFrameShape(widths[i] > 0 ? QFrame::Panel : QFrame::NoFrame);
+        m_panels[i]->setFrameShadow(QFrame::Sunken);
+        m_panels[i]->setVisible(widths[i] > 0);
+        layout->addWidget(m_panels[i]);
+    }
+    layout->addStretch(1);
+    setAutoFillBackground(true);
+}
+
+void StatusPanels::SetPanelText(int panel, const QString& text)
+{
+    Q_ASSERT(panel >= 0 && panel < 5);
+    m_panels[static_cast<std::size_t>(panel)]->setText(text);
+}
+
+QString StatusPanels::PanelText(int panel) const
+{
+    Q_ASSERT(panel >= 0 && panel < 5);
+    return m_panels[static_cast<std::size_t>(panel)]->text();
+}
+
+BoardSurface::BoardSurface(const QImage& surface, QWidget* parent)
+    : QWidget(parent)
+    , m_surface(surface)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void BoardSurface::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    painter.setClipRect(event->rect());
+    // The surface may carry a device pixel ratio: drawn at the origin it keeps its logical size.
+    painter.drawImage(QPointF(0, 0), m_surface);
+}
+
+void BoardSurface::mousePressEvent(QMouseEvent* event)
+{
+    emit MousePressed(event->button(), event->position().toPoint());
+}
+
+void BoardSurface::mouseMoveEvent(QMouseEvent* event)
+{
+    emit MouseMoved(event->position().toPoint());
+}
+
+void BoardSurface::mouseReleaseEvent(QMouseEvent* event)
+{
+    emit MouseReleased(event->button(), event->position().toPoint());
+}
+
+} // namespace presentation

@@ -1,0 +1,125 @@
+// The window's own small controls: face buttons, picture buttons, arrow-driven choice boxes,
+// the five-panel status bar and the board surface.
+#pragma once
+
+#include <array>
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QFrame>
+#include <QImage>
+#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
+
+class QMouseEvent;
+
+namespace presentation {
+
+// A button drawn entirely by its face picture: the normal face, the hot face while the pointer
+// is over it, the disabled face while disabled. It has a hand cursor and no caption text; its
+// caption only serves the accessible name.
+class FaceButton : public QAbstractButton
+{
+    Q_OBJECT
+
+public:
+    enum class Face { Normal = 0, Hot = 1, Disabled = 2 };
+
+    explicit FaceButton(QWidget* parent = nullptr);
+
+    void SetFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
+    // The face that painting shows now.
+    [[nodiscard]] Face ShownFace() const;
+    [[nodiscard]] const QPixmap& FacePixmap(Face face) const
+    {
+        return m_faces[static_cast<int>(face)];
+    }
+
+    [[nodiscard]] QSize sizeHint() const override { return {147, 55}; }
+    [[nodiscard]] QSize minimumSizeHint() const override { return {147, 49}; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    std::array<QPixmap, 3> m_faces;
+    bool m_hot = false; // the pointer is over the button
+};
+
+// A picture that acts as a button: clicked() on a left release over it; hand cursor.
+class PictureButton : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit PictureButton(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool m_pressed = false;
+};
+
+// A choice box that only its arrows change: it shows any text, even one that is not among its
+// items (a text stored under another language file), and opens no list of its own.
+class ChoiceBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit ChoiceBox(QWidget* parent = nullptr);
+
+    [[nodiscard]] QString Text() const { return currentText(); }
+    void SetText(const QString& text);
+    [[nodiscard]] QStringList Items() const;
+    void showPopup() override {}
+};
+
+// The status bar: five panels side by side, widths 100, 250, 100, 0 and 300.
+class StatusPanels : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit StatusPanels(QWidget* parent = nullptr);
+
+    void SetPanelText(int panel, const QString& text);
+    [[nodiscard]] QString PanelText(int panel) const;
+
+private:
+    std::array<QLabel*, 5> m_panels{};
+};
+
+// Shows the play surface unscaled and reports the mouse on it in its own coordinates.
+class BoardSurface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    BoardSurface(const QImage& surface, QWidget* parent);
+
+signals:
+    void MousePressed(Qt::MouseButton button, QPoint position);
+    void MouseMoved(QPoint position);
+    void MouseReleased(Qt::MouseButton button, QPoint position);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    const QImage& m_surface;
+};
+
+} // namespace presentation
