@@ -1,6 +1,10 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #include "control/MainUnit.h"
 
+#include "control/Clock.h"
+#include "control/Placement.h"
+#include "engine/Generator.h"
+#include "engine/Hint.h"
 #include "presentation/AboutUnit.h"
 #include "presentation/FenetreMess.h"
 #include "presentation/Screens.h"
@@ -12,6 +16,7 @@
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -87,6 +92,7 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     EndProgram = [] { QCoreApplication::exit(1); };
     AjouteListeDeMusiques = [] {};
     PlayCurrentTitle = [] {};
+    AjouteScore = [] {};
 
     // The surface follows the screen's pixel density so that a dense screen shows it crisp at
     // the same 1024 x 768 logical size; its coordinates stay logical pixels.
@@ -99,6 +105,8 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     BuildScreens();
     setFixedSize(1024, 768);
 
+    Timer1.setInterval(control::ClockInterval);
+    connect(&Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
     Timer2.setInterval(100);
     connect(&Timer2, &QTimer::timeout, this, [this] { Guarded([this] { Timer2Timer(); }); });
     TimerMessage.setInterval(5000);
@@ -130,6 +138,12 @@ void TfrmMain::closeEvent(QCloseEvent* event)
 {
     Guarded([this] { FormClose(); });
     event->accept();
+}
+
+void TfrmMain::keyReleaseEvent(QKeyEvent* event)
+{
+    Guarded([&] { FormKeyUp(event->key(), event->modifiers()); });
+    QMainWindow::keyReleaseEvent(event);
 }
 
 void TfrmMain::FormShow()
@@ -469,8 +483,15 @@ void TfrmMain::DessineGrille()
     ShakeCount = counters.shakeCount;
     CheckFlash = counters.checkFlash;
     BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
+    if (m_hintRedraws > 0) {
+        --m_hintRedraws;
+        DrawHintDigit();
+    }
     Image32View->update();
     UpdateStatusBar();
+    // Every command that changes the game redraws: a game loaded or ended anywhere leaves the
+    // hint as it should be.
+    UpdateHintControls();
     Image32View->setCursor(BoardCursor);
 }
 
@@ -482,7 +503,55 @@ void TfrmMain::DessineMarque(int x, int y, int k)
     painter.drawImage(square.topLeft(), PieceImages.Mark(k));
 }
 
-void TfrmMain::UpdateStatusBar() {}
+void TfrmMain::UpdateStatusBar()
+{
+    // Before the language file is loaded there is no game and no word to show.
+    if (!TextsLoaded())
+        return;
+    const control::StatusTexts texts
+        = control::StatusBarTexts(GameState, m_board.FilledCellCount(), Timer1.isActive(), Lines());
+    if (texts.pieces)
+        StatusBar1->SetPanelText(0, *texts.pieces);
+    if (texts.time)
+        StatusBar1->SetPanelText(1, *texts.time);
+    if (texts.state)
+        StatusBar1->SetPanelText(2, *texts.state);
+}
+
+void TfrmMain::Timer1Timer()
+{
+    switch (control::TickActionFor(GameState)) {
+    case control::TickAction::Count:
+        ElapsedSeconds = control::AdvanceClock(ElapsedSeconds, Timer1.interval());
+        StatusBar1->SetPanelText(1, control::ClockPanelText(ElapsedSeconds, Lines()));
+        break;
+    case control::TickAction::Scramble:
+        // The real grid waits in SpareGrid: the board shows random pieces meanwhile.
+        m_board.ScrambleCell(m_random);
+        DessineGrille();
+        break;
+    case control::TickAction::Nothing:
+        break;
+    }
+}
+
+void TfrmMain::DrawHintDigit()
+{
+    if (m_board.CurrentGrid[m_hintCell.x][m_hintCell.y] != m_hintValue)
+        return; // the player has changed the cell since
+    QPainter painter(&Image32);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(16);
+    painter.setFont(font);
+    painter.setPen(Qt::green);
+    const QString digit = QString::number(m_hintValue + 1);
+    const QFontMetrics metrics(font);
+    const QPoint corner
+        = control::HintTextCorner(m_hintCell, CellWidth, CellHeight,
+                                  {metrics.horizontalAdvance(digit), metrics.height()})
+        + QPoint(BoardLeft, BoardTop);
+    painter.drawText(corner.x(), corner.y() + metrics.ascent(), digit);
+}
 
 void TfrmMain::ChangeCombocontent(presentation::ChoiceBox* box, int direction)
 {
@@ -556,11 +625,8 @@ void TfrmMain::BtRegleClick()
 void TfrmMain::Nouvelle_PartieClick()
 {
     Panel_MenuPrincipal->hide();
-    BtValider->hide();
     Panel_MenuJeu->show();
-    BtSave->show();
-    BtRejoue->show();
-    BtCharger->show();
+    ApplyControls(control::ChangesOf(control::Command::NewGame));
     DessineGrille();
     mnuGenerateClick();
 }
@@ -568,12 +634,7 @@ void TfrmMain::Nouvelle_PartieClick()
 void TfrmMain::ConceptionClick()
 {
     Panel_MenuPrincipal->hide();
-    btCheck->hide();
-    ImageBtHint->hide();
-    BtSave->hide();
-    BtRejoue->hide();
-    BtCharger->hide();
-    BtValider->show();
+    ApplyControls(control::ChangesOf(control::Command::Design));
     DessineGrille();
     mnuNewClick();
     Panel_MenuJeu->show();
@@ -598,23 +659,318 @@ void TfrmMain::Quitter_JeuClick()
         close();
 }
 
-void TfrmMain::mnuGenerateClick() {}
-void TfrmMain::mnuNewClick() {}
-void TfrmMain::mnuSolveClick() {}
-void TfrmMain::mnuCheckClick() {}
-void TfrmMain::mnuHintClick() {}
+void TfrmMain::mnuGenerateClick()
+{
+    GameState = GameStatus::Playing;
+    const QString levelText = ComboBox2->Text();
+    {
+        const int level = control::LevelOfText(levelText, control::LevelNames(Lines()));
+        m_random.SetSeed(control::ClockSeed());
+        const control::WaitCursor hourglass;
+        engine::GeneratePuzzle(m_board, m_random, m_lists, level);
+    }
+    DessineGrille();
+    const bool firstLevel = levelText == FText(control::line::FirstLevel);
+    ApplyControls(control::ChangesOf(control::Command::Generate, firstLevel));
+    PickerOpen = false;
+    UpdateHintControls();
+}
+
+void TfrmMain::mnuNewClick()
+{
+    m_board.ClearBoard();
+    GameState = GameStatus::Designing;
+    ApplyControls(control::ChangesOf(control::Command::NewDesign));
+    m_board.CopyCurrentToStart();
+    DessineGrille();
+}
+
+void TfrmMain::mnuSolveClick()
+{
+    PickerOpen = false;
+    m_board.CopySolutionToCurrent();
+    DessineGrille();
+    ApplyControls(control::ChangesOf(control::Command::Solve));
+    GameState = GameStatus::Finished;
+    UpdateHintControls();
+}
+
+void TfrmMain::mnuCheckClick()
+{
+    ElapsedSeconds += control::CheckCost;
+    CheckFlash = 15;
+    FMessage(FText(control::line::CheckPenalty));
+    DessineGrille();
+}
+
+void TfrmMain::mnuHintClick()
+{
+    // The large hint picture is clickable on its own: the command checks for itself that a
+    // hint may be given (a running game, never the last empty cell).
+    if (!control::HintAvailable(GameState, m_board.FilledCellCount()))
+        return;
+    PickerOpen = false;
+    ElapsedSeconds += control::HintCost;
+    const engine::HintChoice hint = engine::ChooseHint(m_board, m_random, m_lists);
+    DessineGrille();
+    switch (hint.kind) {
+    case engine::HintChoice::Kind::WrongPieces:
+        CheckFlash = 15;
+        FMessage(FText(control::line::WrongPiecesShown));
+        return;
+    case engine::HintChoice::Kind::NoHint:
+        FMessage(FText(control::line::NoHintFound));
+        return;
+    case engine::HintChoice::Kind::Placed:
+        break;
+    }
+    m_hintCell = hint.cell;
+    m_hintValue = hint.value;
+    m_hintRedraws = 15;
+    UpdateStatusBar();
+    DessineGrille();
+    UpdateHintControls();
+    FMessage(FText(control::line::HintPlaced));
+    // After the message, whose own sound would cut this one off at once.
+    JoueSon(control::sound::HintGiven.toString());
+}
 void TfrmMain::mnuSaveClick() {}
 void TfrmMain::mnuLoadClick() {}
 void TfrmMain::mnuPrintClick() {}
-void TfrmMain::tbPlayClick() {}
-void TfrmMain::BtRejoueClick() {}
+void TfrmMain::tbPlayClick()
+{
+    PickerOpen = false;
+    switch (control::PlayActionFor(GameState)) {
+    case control::PlayAction::Pause:
+        PauseGame();
+        break;
+    case control::PlayAction::Resume:
+        ResumeGame();
+        break;
+    case control::PlayAction::Validate:
+        ValidateDesignClick();
+        break;
+    case control::PlayAction::Nothing:
+        break;
+    }
+}
+
+void TfrmMain::ValidateDesignClick()
+{
+    const control::DesignVerdict verdict = control::ValidateDesign(m_board, m_lists);
+    if (!verdict.accepted) {
+        FMessage(FText(control::line::DesignRefused));
+        ApplyControls(control::ChangesOf(control::Command::ValidateRefused));
+        return;
+    }
+    FormFenetre->ListBox1->hide();
+    ShowFenetre(control::DesignAcceptedText(verdict.grade, Lines()), FText(control::line::Yes),
+                QString());
+    m_board.CopyCurrentToStart();
+    GameState = GameStatus::Playing;
+    DessineGrille();
+    ApplyControls(control::ChangesOf(control::Command::ValidateAccepted));
+    UpdateHintControls();
+}
+
+void TfrmMain::PauseGame()
+{
+    GameState = GameStatus::Paused;
+    ApplyControls(control::ChangesOf(control::Command::Pause));
+    UpdateHintControls();
+    m_board.CopyCurrentToSpare();
+}
+
+void TfrmMain::ResumeGame()
+{
+    GameState = GameStatus::Playing;
+    ApplyControls(control::ChangesOf(control::Command::Resume));
+    m_board.CopySpareToCurrent();
+    UpdateHintControls();
+    DessineGrille();
+}
+
+void TfrmMain::BtRejoueClick()
+{
+    if (control::NewPuzzleAsks(GameState)) {
+        FormFenetre->ListBox1->hide();
+        if (ShowFenetre(FText(control::line::NewPuzzleQuestion), FText(control::line::Yes),
+                        FText(control::line::No))
+            == 2)
+            return;
+    }
+    mnuGenerateClick();
+}
 void TfrmMain::ScoresClick() {}
-void TfrmMain::Image32MouseDown(Qt::MouseButton, QPoint) {}
+void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
+{
+    using Kind = control::ClickResult::Kind;
+    // The hit tests work in window coordinates; the surface lies one pixel in.
+    const QPoint point = position + Image32View->pos();
+    const control::ClickResult click = control::DecideClick(
+        {GameState, PickerOpen, PickerChoice, button == Qt::LeftButton, point}, HitArea(), m_board,
+        {PickedX, PickedY});
+    if (click.pickerCorner) {
+        PickerLeft = click.pickerCorner->x();
+        PickerTop = click.pickerCorner->y();
+    }
+    auto& marks = m_board.CandidateMarks;
+    switch (click.kind) {
+    case Kind::Ignore:
+        return;
+    case Kind::OpenRing:
+        PickerOpen = true;
+        PickedX = click.cell.x;
+        PickedY = click.cell.y;
+        PickerChoice = control::NoChoice;
+        JoueSon(control::sound::RingOpens.toString());
+        PickerSpin = 36;
+        return;
+    case Kind::Dismiss:
+        PickerOpen = false;
+        PickerChoice = control::NoChoice;
+        return;
+    case Kind::Close:
+        PickerOpen = false;
+        return;
+    case Kind::Place:
+        PickerOpen = false;
+        PlacePionDansGrille();
+        // Shaken and cleared even when the piece was refused.
+        ShakeCount = 100;
+        marks[PickedX][PickedY].fill(0);
+        return;
+    case Kind::ToggleMark:
+        PickerOpen = false;
+        marks[PickedX][PickedY][click.value] ^= 1;
+        return;
+    }
+}
 
 void TfrmMain::Image32MouseMove(QPoint position)
 {
     MouseX = position.x();
     MouseY = position.y();
+    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea()))
+        PickerOpen = false;
+}
+
+void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (control::UnlocksCompletion(key, modifiers.testFlag(Qt::KeypadModifier),
+                                   NomDuJoueur->text()))
+        ForceComplete = true;
+}
+
+void TfrmMain::PlacePionDansGrille()
+{
+    using Kind = control::PlacementResult::Kind;
+    const int value = control::ValueOfChoice(PickerChoice);
+    const control::PlacementResult placed
+        = control::PlacePiece(m_board, GameState, {PickedX, PickedY}, value);
+    if (!placed.sound.isEmpty())
+        JoueSon(placed.sound.toString());
+    switch (placed.kind) {
+    case Kind::Ignored:
+    case Kind::Refused:
+        return;
+    case Kind::Designed:
+        DessineGrille();
+        return;
+    case Kind::Played:
+        DessineGrille();
+        CheckGameEnd();
+        return;
+    }
+}
+
+void TfrmMain::CheckGameEnd()
+{
+    if (!control::GridComplete(m_board, ForceComplete))
+        return;
+    ApplyControls(control::ChangesOf(control::Command::GameEnd));
+    GameState = GameStatus::Finished;
+    UpdateHintControls();
+    JoueSon(control::sound::GameWon.toString());
+    const QString time = control::TimeText(ElapsedSeconds, control::TimeWordsFrom(Lines()));
+    FormFenetre->ListBox1->hide();
+    ShowFenetre(control::EndOfGameText(time, Lines()), FText(control::line::Yes), QString());
+    AjouteScore();
+    ApplyControls(control::ChangesOf(control::Command::AfterEndMessage));
+    UpdateStatusBar();
+}
+
+control::LineLookup TfrmMain::Lines()
+{
+    return [this](int n) { return FText(n); };
+}
+
+control::BoardArea TfrmMain::HitArea() const
+{
+    return {BoardLeft, BoardTop,  Image1Virtuel.width(), Image1Virtuel.height(),
+            CellWidth, CellHeight};
+}
+
+QWidget* TfrmMain::ControlWidget(control::Control c) const
+{
+    switch (c) {
+    case control::Control::Solve:
+        return BtSolve;
+    case control::Control::Rejoue:
+        return BtRejoue;
+    case control::Control::Check:
+        return btCheck;
+    case control::Control::Print:
+        return BtPrint;
+    case control::Control::Charger:
+        return BtCharger;
+    case control::Control::Options:
+        return BtOptions;
+    case control::Control::Save:
+        return BtSave;
+    case control::Control::Valider:
+        return BtValider;
+    case control::Control::Quitter:
+        return BtQuitter;
+    case control::Control::HintPanel:
+        return PanelBtHint;
+    case control::Control::HintPicture:
+        return ImageBtHint;
+    case control::Control::Paused:
+        return PanPaused;
+    }
+    return nullptr;
+}
+
+void TfrmMain::ApplyControls(const control::ControlChanges& changes)
+{
+    switch (changes.clock) {
+    case control::ClockChange::StartFromZero:
+        ElapsedSeconds = 0;
+        Timer1.start();
+        break;
+    case control::ClockChange::Stop:
+        Timer1.stop();
+        break;
+    case control::ClockChange::Keep:
+        break;
+    }
+    for (int c = 0; c < control::ControlCount; ++c) {
+        const auto control = static_cast<control::Control>(c);
+        QWidget* widget = ControlWidget(control);
+        const control::ControlChange& change = changes[control];
+        if (change.enabled)
+            widget->setEnabled(*change.enabled);
+        if (change.shown)
+            widget->setVisible(*change.shown);
+    }
+}
+
+void TfrmMain::UpdateHintControls()
+{
+    const bool available = control::HintAvailable(GameState, m_board.FilledCellCount());
+    BtHint->setEnabled(available);
+    ImageBtHint->setEnabled(available);
 }
 
 void TfrmMain::Guarded(const std::function<void()>& handler)

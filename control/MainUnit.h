@@ -1,6 +1,8 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #pragma once
 
+#include "control/BoardInput.h"
+#include "control/GameFlow.h"
 #include "control/GameState.h"
 #include "control/Settings.h"
 #include "engine/Board.h"
@@ -22,6 +24,7 @@
 #include <QRect>
 #include <QTimer>
 
+class QKeyEvent;
 class QLineEdit;
 class QSlider;
 class TFormFenetre;
@@ -84,6 +87,9 @@ public:
     void Timer2Timer();
     void UpdateStatusBar();
 
+    // The game clock: counts time while playing, shows random pieces while paused.
+    void Timer1Timer();
+
     // Screens.
     void ChangeCombocontent(presentation::ChoiceBox* box, int direction);
     void ComboBox1Change();
@@ -106,11 +112,19 @@ public:
     void mnuLoadClick();
     void mnuPrintClick();
     void tbPlayClick();
+    void PauseGame();
+    void ResumeGame();
     void BtRejoueClick();
     void ScoresClick();
     // Board input, in the board surface's own coordinates.
     void Image32MouseDown(Qt::MouseButton button, QPoint position);
     void Image32MouseMove(QPoint position);
+    // A key released anywhere in the window; only the main keyboard's "1" does something.
+    void FormKeyUp(int key, Qt::KeyboardModifiers modifiers);
+    // Places the hovered ring choice into the picked cell by the rules of the game state.
+    void PlacePionDansGrille();
+    // Ends the game when the grid is complete: the clock stops, the time is told, the score kept.
+    void CheckGameEnd();
 
     engine::Board& GameBoard() { return m_board; }
     engine::Random& RandomSource() { return m_random; }
@@ -123,6 +137,7 @@ public:
     std::function<void()> EndProgram; // leaves the event loop when start-up cannot go on
     std::function<void()> AjouteListeDeMusiques; // fills the music list
     std::function<void()> PlayCurrentTitle; // starts the music
+    std::function<void()> AjouteScore; // adds the finished game to the scores
     bool MusicPaused = false; // the music player's pause flag ("Musique")
 
     // Game-control state.
@@ -155,6 +170,7 @@ public:
     QImage Image32;
     const QRect Image1Virtuel{298, 140, 540, 540}; // the board's place, a geometry reference
 
+    QTimer Timer1; // game clock, 100 ms, runs from the start of a game to its end
     QTimer Timer2; // board redraw, 100 ms
     QTimer TimerMessage; // empties the status message, 5000 ms
 
@@ -221,6 +237,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
     void BuildScreens();
@@ -239,6 +256,15 @@ private:
     void ApplyDisplay(bool fullScreen);
     void LoadThemePictures(QString& theme);
     void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
+    [[nodiscard]] control::LineLookup Lines();
+    [[nodiscard]] control::BoardArea HitArea() const;
+    [[nodiscard]] QWidget* ControlWidget(control::Control c) const;
+    // Switches the clock and the controls as a command does.
+    void ApplyControls(const control::ControlChanges& changes);
+    // The hint button and picture follow the game: on only while a hint may be asked for.
+    void UpdateHintControls();
+    void ValidateDesignClick();
+    void DrawHintDigit();
 
     engine::Board m_board;
     engine::Random m_random;
@@ -252,4 +278,8 @@ private:
     bool m_startupDone = false;
     bool m_settingsWritten = false;
     bool m_painting = false;
+    // The last hint's digit, written in green over its cell for a few redraws.
+    engine::Cell m_hintCell;
+    int m_hintValue = 0;
+    int m_hintRedraws = 0;
 };

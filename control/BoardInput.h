@@ -1,0 +1,95 @@
+// Mouse and keyboard on the board: the hit tests, where the piece ring opens, what a click does.
+#pragma once
+
+#include "control/GameState.h"
+#include "engine/Board.h"
+
+#include <optional>
+
+#include <QPoint>
+#include <QString>
+
+namespace control {
+
+// The board rectangle in window coordinates and the size of its cells.
+struct BoardArea
+{
+    int left = 298;
+    int top = 140;
+    int width = 540;
+    int height = 540;
+    int cellWidth = 60;
+    int cellHeight = 60;
+};
+
+// A click opens the ring only this far inside the board's edge (bounds included).
+constexpr int InnerMargin = 4;
+
+// The cell under a point. The division truncates toward zero, so a point a few pixels left of or
+// above the board gives column or row 0, not -1.
+[[nodiscard]] engine::Cell CellAt(QPoint point, const BoardArea& area);
+
+// The point is within the board shrunk by the inner margin on every side, bounds included.
+[[nodiscard]] bool InsideBoard(QPoint point, const BoardArea& area);
+
+// The point is strictly within the board widened by 35 pixels on the left and the top and by
+// 20 on the right and the bottom: the surroundings an open ring with nothing hovered needs.
+[[nodiscard]] bool NearBoard(QPoint point, const BoardArea& area);
+
+// The ring's reference corner for a cell: the cell's centre minus 90 pixels each way.
+[[nodiscard]] QPoint PickerCorner(engine::Cell cell, const BoardArea& area);
+
+// Ring positions: 1 erase, 2 to 10 the digits 1 to 9; anything else means nothing hovered.
+constexpr int NoChoice = -2;
+[[nodiscard]] constexpr int ValueOfChoice(int choice)
+{
+    return choice - 2; // -1 erase, 0..8 the digits
+}
+
+struct ClickInput
+{
+    GameStatus state = GameStatus::Idle;
+    bool pickerOpen = false;
+    int pickerChoice = NoChoice;
+    bool leftButton = true;
+    QPoint point; // window coordinates
+};
+
+struct ClickResult
+{
+    enum class Kind {
+        Ignore, // nothing changes (but see pickerCorner)
+        OpenRing, // open the ring on cell
+        Dismiss, // close the ring; nothing was hovered, so the choice is forgotten
+        Close, // close the ring and nothing more: the erase position holds no mark
+        Place, // close the ring, place value in cell, shake, clear the cell's marks
+        ToggleMark, // close the ring, toggle the mark of value in cell
+    };
+    Kind kind = Kind::Ignore;
+    // Set for every click on a cell within the board while the ring is closed, a given's too.
+    std::optional<QPoint> pickerCorner;
+    engine::Cell cell; // OpenRing: the cell clicked
+    int value = 0; // Place: -1 erase or a digit 0..8; ToggleMark: a digit 0..8
+};
+
+// A press of a mouse button on the board. With the ring closed it may open the ring on a cell
+// that is not a given, filled or not, in every state but a finished game; with the ring open
+// the hovered choice is placed (left button) or marked (any other), from anywhere on the board
+// image. pickedCell is the cell the open ring belongs to.
+[[nodiscard]] ClickResult DecideClick(const ClickInput& input,
+                                      const BoardArea& area,
+                                      const engine::Board& board,
+                                      engine::Cell pickedCell);
+
+// An open ring with nothing hovered closes when the pointer leaves the board's surroundings;
+// a hovered choice keeps it open wherever the pointer goes.
+[[nodiscard]] bool RingClosesOnMove(bool pickerOpen,
+                                    int pickerChoice,
+                                    QPoint point,
+                                    const BoardArea& area);
+
+// Releasing the main keyboard's "1" while the player is named "Malbérun" makes the next
+// completion check end the game as complete.
+[[nodiscard]] bool UnlocksCompletion(int key, bool keypad, const QString& playerName);
+
+} // namespace control

@@ -1,0 +1,81 @@
+// The game clock and the status bar: what a tick does, the time text and the panel texts.
+#include "control/Clock.h"
+
+#include <cmath>
+
+namespace control {
+
+double AdvanceClock(double elapsedSeconds, int intervalMs)
+{
+    const double milliseconds = std::round(elapsedSeconds * 1000.0) + intervalMs;
+    return milliseconds / 1000.0;
+}
+
+TickAction TickActionFor(GameStatus state)
+{
+    switch (state) {
+    case GameStatus::Playing:
+        return TickAction::Count;
+    case GameStatus::Paused:
+        return TickAction::Scramble;
+    case GameStatus::Idle:
+    case GameStatus::Designing:
+    case GameStatus::Finished:
+        break;
+    }
+    return TickAction::Nothing;
+}
+
+std::int64_t WholeSeconds(double elapsedSeconds)
+{
+    return static_cast<std::int64_t>(std::trunc(elapsedSeconds));
+}
+
+TimeWords TimeWordsFrom(const LineLookup& text)
+{
+    return {text(line::Minutes), text(line::Seconds), text(line::OverAnHour)};
+}
+
+QString TimeText(double elapsedSeconds, const TimeWords& words)
+{
+    if (elapsedSeconds > OneHour)
+        return words.overAnHour;
+    const std::int64_t whole = WholeSeconds(elapsedSeconds);
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(QString::number(whole / 60), words.minutes, QString::number(whole % 60),
+             words.seconds);
+}
+
+QString ClockPanelText(double elapsedSeconds, const LineLookup& text)
+{
+    return text(line::Time) + u' ' + TimeText(elapsedSeconds, TimeWordsFrom(text));
+}
+
+StatusTexts StatusBarTexts(GameStatus state,
+                           int filledCells,
+                           bool clockRunning,
+                           const LineLookup& text)
+{
+    StatusTexts texts;
+    if (state != GameStatus::Paused)
+        texts.pieces = text(line::Pieces) + QStringLiteral(" : ") + QString::number(filledCells);
+    if (!clockRunning)
+        texts.time = text(line::ClockStopped);
+    switch (state) {
+    case GameStatus::Idle:
+    case GameStatus::Designing:
+        texts.state = text(line::OutOfGame);
+        break;
+    case GameStatus::Playing:
+        texts.state = text(line::Playing);
+        break;
+    case GameStatus::Paused:
+        texts.state = text(line::Paused);
+        break;
+    case GameStatus::Finished:
+        break;
+    }
+    return texts;
+}
+
+} // namespace control

@@ -1,0 +1,60 @@
+// The game clock and the status bar: what a tick does, the time text and the panel texts.
+#pragma once
+
+#include "control/GameState.h"
+#include "control/GameTexts.h"
+
+#include <cstdint>
+#include <optional>
+
+#include <QString>
+
+namespace control {
+
+constexpr int ClockInterval = 100; // milliseconds between two clock ticks
+constexpr double CheckCost = 20; // seconds added by a check
+constexpr double HintCost = 60; // seconds added by a hint request
+constexpr double OneHour = 3600;
+
+// ElapsedSeconds after one tick of intervalMs: exactly one interval more, however late the tick
+// came. The sum is kept on whole milliseconds, so ten ticks of 100 ms make exactly 1.0 and not
+// the 0.99999... that adding 0.1 ten times gives, which would read as 0 s.
+[[nodiscard]] double AdvanceClock(double elapsedSeconds, int intervalMs);
+
+// What a clock tick does: count time while playing, show random pieces while paused.
+enum class TickAction { Nothing, Count, Scramble };
+[[nodiscard]] TickAction TickActionFor(GameStatus state);
+
+// The seconds with their fraction cut off (toward zero), never rounded to the nearest.
+[[nodiscard]] std::int64_t WholeSeconds(double elapsedSeconds);
+
+struct TimeWords
+{
+    QString minutes; // after the minutes
+    QString seconds; // after the seconds
+    QString overAnHour; // the whole text above one hour
+};
+
+[[nodiscard]] TimeWords TimeWordsFrom(const LineLookup& text);
+
+// "m minutes s seconds" of the whole seconds; above 3600 s (not at it) the over-an-hour text.
+[[nodiscard]] QString TimeText(double elapsedSeconds, const TimeWords& words);
+
+// The time panel while the clock runs: the time word, " ", the time text.
+[[nodiscard]] QString ClockPanelText(double elapsedSeconds, const LineLookup& text);
+
+// The three panels a status update writes; an empty one keeps its text.
+struct StatusTexts
+{
+    std::optional<QString> pieces; // panel 0, not while paused: the count would follow the
+                                   // random pieces
+    std::optional<QString> time; // panel 1, only while the clock is off
+    std::optional<QString> state; // panel 2, kept in a finished game
+};
+
+[[nodiscard]] StatusTexts StatusBarTexts(GameStatus state,
+                                         int filledCells,
+                                         bool clockRunning,
+                                         const LineLookup& text);
+
+} // namespace control

@@ -1,0 +1,149 @@
+// Decisions of the game commands that need no widget: the level, design validation, what the
+// play button does, the hint's availability and the controls every command sets.
+#pragma once
+
+#include "control/GameState.h"
+#include "control/GameTexts.h"
+#include "engine/Board.h"
+#include "engine/Eliminations.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+#include <QCursor>
+#include <QGuiApplication>
+#include <QPoint>
+#include <QSize>
+#include <QString>
+
+namespace control {
+
+// The hourglass for as long as it lives, put back even when the work under it throws.
+class WaitCursor
+{
+public:
+    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+// The level a level box text names: its place among the five level names, 0 very easy to 4 very
+// hard. A text that is none of them (a name stored under another language file) gives 0.
+[[nodiscard]] int LevelOfText(const QString& text, const std::array<QString, 5>& levelNames);
+
+// The five level names of the language file, very easy first.
+[[nodiscard]] std::array<QString, 5> LevelNames(const LineLookup& text);
+
+// The language line naming a grade: the five level names for grades 0 to 4, another line for
+// anything else.
+[[nodiscard]] constexpr int LevelNameLine(int grade)
+{
+    return grade >= 0 && grade <= 4 ? line::FirstLevel + grade : line::OtherLevel;
+}
+
+// A seed for the game's random source from the monotonic clock (its low 32 bits).
+[[nodiscard]] std::uint32_t ClockSeed();
+
+// What the validate / pause / resume button does in each state; in the others only the ring
+// closes.
+enum class PlayAction { Nothing, Validate, Pause, Resume };
+[[nodiscard]] PlayAction PlayActionFor(GameStatus state);
+
+// New puzzle asks before it replaces a game that is not over.
+[[nodiscard]] constexpr bool NewPuzzleAsks(GameStatus state)
+{
+    return state != GameStatus::Finished;
+}
+
+// True when no digit is twice in a row, a column or a box among the filled cells.
+[[nodiscard]] bool KeepsRules(const engine::Grid& grid);
+
+struct DesignVerdict
+{
+    bool accepted = false;
+    int grade = 0; // the solver's grade when accepted
+};
+
+// Validates the grid the player designed in CurrentGrid. Refused: pieces that break the rules
+// (the solver trusts the filled cells and would "solve" them into a broken grid), a grid with
+// no empty cell (a game with nothing to play could never end), and a grid the logical solver
+// cannot finish with every technique. On acceptance SolutionGrid holds the solution; CurrentGrid
+// is only read.
+[[nodiscard]] DesignVerdict ValidateDesign(engine::Board& board,
+                                           const engine::CombinationLists& lists);
+
+// The message of an accepted design: its two lines, the level name and a full stop.
+[[nodiscard]] QString DesignAcceptedText(int grade, const LineLookup& text);
+
+// The hint acts only in a running game, and never on the last empty cell: a hint is no move,
+// so a hint that completed the grid would leave a game that never ends.
+[[nodiscard]] constexpr bool HintAvailable(GameStatus state, int filledCells)
+{
+    return state == GameStatus::Playing && filledCells < 80;
+}
+
+// Top-left corner of the hint digit's text, centred in cell (x, y) of the board.
+[[nodiscard]] QPoint HintTextCorner(engine::Cell cell, int cellWidth, int cellHeight, QSize text);
+
+// The controls of the game menu and the hint panel that the commands switch.
+enum class Control : std::uint8_t {
+    Solve, // BtSolve
+    Rejoue, // BtRejoue
+    Check, // btCheck
+    Print, // BtPrint
+    Charger, // BtCharger
+    Options, // BtOptions
+    Save, // BtSave
+    Valider, // BtValider
+    Quitter, // BtQuitter
+    HintPanel, // PanelBtHint
+    HintPicture, // ImageBtHint
+    Paused, // PanPaused
+};
+constexpr int ControlCount = 12;
+
+// What a command does to one control; nothing means left as it was.
+struct ControlChange
+{
+    std::optional<bool> enabled;
+    std::optional<bool> shown;
+    bool operator==(const ControlChange&) const = default;
+};
+
+enum class ClockChange { Keep, StartFromZero, Stop };
+
+struct ControlChanges
+{
+    ClockChange clock = ClockChange::Keep;
+    std::array<ControlChange, ControlCount> controls{};
+
+    ControlChange& operator[](Control c) { return controls[static_cast<std::size_t>(c)]; }
+    const ControlChange& operator[](Control c) const
+    {
+        return controls[static_cast<std::size_t>(c)];
+    }
+};
+
+// The commands that switch controls. The hint's enabled state is not among them: it follows
+// HintAvailable after every command.
+enum class Command {
+    NewGame, // the main menu's new game, before it generates
+    Generate, // new game and new puzzle
+    Design, // the main menu's design, around its empty grid
+    NewDesign, // the empty grid of a design
+    ValidateRefused,
+    ValidateAccepted,
+    Pause,
+    Resume,
+    Solve,
+    GameEnd, // while the end-of-game message is up
+    AfterEndMessage,
+};
+
+// The controls a command switches. firstLevel: the level box names the first level, the only
+// one that shows the hint panel.
+[[nodiscard]] ControlChanges ChangesOf(Command command, bool firstLevel = false);
+
+} // namespace control

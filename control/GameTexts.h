@@ -1,0 +1,51 @@
+// The language lines and sound names the game commands use, by name.
+#pragma once
+
+#include <functional>
+
+#include <QString>
+#include <QStringView>
+
+namespace control {
+
+// Line n of the language file, as the main window's FText gives it.
+using LineLookup = std::function<QString(int n)>;
+
+namespace line {
+constexpr int Yes = 1; // first button of every question; also "leave the game?"
+constexpr int No = 2; // second button of every question
+constexpr int DesignRefused = 20;
+constexpr int DesignAccepted = 21;
+constexpr int LevelIs = 22;
+constexpr int FirstLevel = 23; // the five level names are lines 23 to 27
+constexpr int OtherLevel = 28;
+constexpr int WrongPiecesShown = 29;
+constexpr int NoHintFound = 30;
+constexpr int Congratulations = 31;
+constexpr int TimePlayed = 32;
+constexpr int QuitProgram = 34;
+constexpr int NewPuzzleQuestion = 35;
+constexpr int Minutes = 47;
+constexpr int Seconds = 48;
+constexpr int HintPlaced = 51;
+constexpr int OutOfGame = 54;
+constexpr int Paused = 55;
+constexpr int Playing = 56;
+constexpr int ClockStopped = 57;
+constexpr int Pieces = 58;
+constexpr int Time = 59;
+constexpr int CheckPenalty = 62;
+constexpr int OverAnHour = 64;
+} // namespace line
+
+// Sound files of the sound folder, by name without extension.
+namespace sound {
+inline constexpr QStringView RingOpens = u"7";
+inline constexpr QStringView Refused = u"Impossible";
+inline constexpr QStringView Placed = u"Loud";
+inline constexpr QStringView Erased = u"erase";
+inline constexpr QStringView GameWon = u"applause";
+inline constexpr QStringView HintGiven = u"help";
+} // namespace sound
+
+} // namespace control

@@ -1,0 +1,130 @@
+// A main window on a test installation, played through its widgets: cells clicked, ring
+// choices hovered and clicked, message windows answered.
+#pragma once
+
+#include "Grids.h"
+#include "presentation/BoardPainter.h"
+#include "presentation/FenetreMess.h"
+#include "ui/Support.h"
+
+#include <QStringList>
+#include <QTimer>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+namespace game_testing {
+
+// Answers every message window that opens while it lives with the button given, and keeps the
+// texts they showed.
+class MessageAnswers
+{
+public:
+    MessageAnswers(TfrmMain& w, int button)
+    {
+        m_timer.setInterval(0);
+        QObject::connect(&m_timer, &QTimer::timeout, [&w, button, this] {
+            TFormFenetre* message = w.FormFenetre;
+            if (!message->isVisible())
+                return;
+            texts.append(message->Label2->text());
+            QTest::mouseClick(button == 1 ? message->ToolButton1 : message->ToolButton2,
+                              Qt::LeftButton);
+        });
+        m_timer.start();
+    }
+
+    QStringList texts;
+
+private:
+    QTimer m_timer;
+};
+
+class PlayedWindow : public testing::Test
+{
+protected:
+    PlayedWindow()
+        : test(install)
+        , w(*test.window)
+    {
+        w.JoueSon = [this](const QString& name) { sounds.append(name); };
+        w.AjouteScore = [this] { ++scores; };
+        test.StartUp();
+        // The tests redraw by hand, where the redraw timer would.
+        w.Timer2.stop();
+    }
+
+    // The surface point of a window point: the surface lies one pixel into the window.
+    [[nodiscard]] QPoint OnSurface(QPoint window) const { return window - w.Image32View->pos(); }
+
+    [[nodiscard]] QPoint CellCentre(int x, int y) const
+    {
+        return {w.BoardLeft + x * w.CellWidth + w.CellWidth / 2,
+                w.BoardTop + y * w.CellHeight + w.CellHeight / 2};
+    }
+
+    // A press at a window point of the board.
+    void ClickAt(QPoint window, Qt::MouseButton button = Qt::LeftButton)
+    {
+        QTest::mouseClick(w.Image32View, button, {}, OnSurface(window));
+    }
+
+    void MoveTo(QPoint window) { QTest::mouseMove(w.Image32View, OnSurface(window)); }
+
+    // Lets the opening spin run out, puts the pointer on the middle of the choice's square and
+    // clicks it there. choice: 1 erase, 2..10 the digits 1..9.
+    void ClickChoice(int choice, Qt::MouseButton button = Qt::LeftButton)
+    {
+        for (int redraw = 0; redraw < 4; ++redraw)
+            w.DessineGrille();
+        ASSERT_EQ(w.PickerSpin, 0);
+        // The ring is drawn on the surface, whose coordinates the pointer moves report.
+        const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
+            + QPoint(20, 20);
+        // The pointer travels from the cell to the choice with redraws on the way, as a
+        // player's does: a ring on an edge cell has choices beyond the board's surroundings,
+        // and a jump straight there with nothing hovered yet would close the ring.
+        const QPoint from = OnSurface(CellCentre(w.PickedX, w.PickedY));
+        for (int step = 1; step <= 10; ++step) {
+            QTest::mouseMove(w.Image32View, from + (middle - from) * step / 10);
+            w.DessineGrille();
+        }
+        ASSERT_TRUE(w.PickerOpen);
+        ASSERT_EQ(w.PickerChoice, choice);
+        QTest::mouseClick(w.Image32View, button, {}, middle);
+    }
+
+    // Opens the ring on a cell and clicks a digit (0..8) or erase (-1) on it.
+    void Play(int x, int y, int value, Qt::MouseButton button = Qt::LeftButton)
+    {
+        ClickAt(CellCentre(x, y));
+        ASSERT_TRUE(w.PickerOpen) << x << "," << y;
+        ClickChoice(value + 2, button);
+        ASSERT_FALSE(w.PickerOpen);
+    }
+
+    // A new game at the first level from the main menu, then the board replaced by a known
+    // one: givens as given, solved as the solution.
+    void StartKnownGame(const engine::Grid& givens)
+    {
+        QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
+        engine::Board& board = w.GameBoard();
+        board.StartGrid = givens;
+        board.CurrentGrid = givens;
+        board.SolutionGrid = GridOf(Solved);
+        board.CandidateMarks = {};
+        // The tests tick the clock by hand.
+        w.Timer1.stop();
+        w.DessineGrille();
+    }
+
+    [[nodiscard]] QString Panel(int n) const { return w.StatusBar1->PanelText(n); }
+
+    testing_support::TestInstall install;
+    testing_support::TestWindow test;
+    TfrmMain& w;
+    QStringList sounds;
+    int scores = 0;
+};
+
+} // namespace game_testing
