@@ -169,6 +169,19 @@ ControlChanges ChangesOf(Command command, bool firstLevel)
              {Control::Rejoue, Control::Quitter, Control::Charger, Control::Options})
             changes[c] = On;
         break;
+    case Command::Load:
+        // The clock counts on from the saved time.
+        changes.clock = ClockChange::Start;
+        changes[Control::Solve] = On;
+        changes[Control::Check] = {true, true};
+        changes[Control::Paused] = Hidden;
+        changes[Control::HintPanel] = {std::nullopt, firstLevel};
+        changes[Control::HintPicture] = Shown;
+        changes[Control::Save] = {true, true};
+        changes[Control::Rejoue] = Shown;
+        changes[Control::Charger] = Shown;
+        changes[Control::Print] = On;
+        break;
     }
     return changes;
 }

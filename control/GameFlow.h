@@ -112,7 +112,7 @@ struct ControlChange
     bool operator==(const ControlChange&) const = default;
 };
 
-enum class ClockChange { Keep, StartFromZero, Stop };
+enum class ClockChange { Keep, StartFromZero, Start, Stop };
 
 struct ControlChanges
 {
@@ -140,6 +140,7 @@ enum class Command {
     Solve,
     GameEnd, // while the end-of-game message is up
     AfterEndMessage,
+    Load, // a saved game put on the board
 };
 
 // The controls a command switches. firstLevel: the level box names the first level, the only

@@ -25,8 +25,11 @@ constexpr int Congratulations = 31;
 constexpr int TimePlayed = 32;
 constexpr int QuitProgram = 34;
 constexpr int NewPuzzleQuestion = 35;
+constexpr int ScoresTitle = 46;
 constexpr int Minutes = 47;
 constexpr int Seconds = 48;
+constexpr int ScoreLine = 49; // holds "[name]" and "[date]"
+constexpr int GameSaved = 50;
 constexpr int HintPlaced = 51;
 constexpr int OutOfGame = 54;
 constexpr int Paused = 55;
@@ -36,6 +39,8 @@ constexpr int Pieces = 58;
 constexpr int Time = 59;
 constexpr int CheckPenalty = 62;
 constexpr int OverAnHour = 64;
+constexpr int LoadTitle = 71;
+constexpr int SavedGameLabel = 72; // before ": " and the save date in the load list
 } // namespace line
 
 // Sound files of the sound folder, by name without extension.

@@ -2,17 +2,20 @@
 #include "control/MainUnit.h"
 
 #include "control/Clock.h"
+#include "control/GameFiles.h"
 #include "control/Placement.h"
 #include "engine/Generator.h"
 #include "engine/Hint.h"
 #include "presentation/AboutUnit.h"
 #include "presentation/FenetreMess.h"
+#include "presentation/Printing.h"
 #include "presentation/Screens.h"
 
 #include <exception>
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -21,6 +24,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
@@ -92,7 +97,11 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     EndProgram = [] { QCoreApplication::exit(1); };
     AjouteListeDeMusiques = [] {};
     PlayCurrentTitle = [] {};
-    AjouteScore = [] {};
+    AjouteScore = [this] { AddScore(); };
+    AskForPrinter = [this](QPrinter& printer) {
+        QPrintDialog dialog(&printer, this);
+        return dialog.exec() == QDialog::Accepted;
+    };
 
     // The surface follows the screen's pixel density so that a dense screen shows it crisp at
     // the same 1024 x 768 logical size; its coordinates stay logical pixels.
@@ -102,6 +111,12 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     Image32.fill(Qt::black);
 
     FormFenetre = new TFormFenetre(this);
+    // "Effacer" on the scores or saved-games list deletes the line from its file first.
+    FormFenetre->EnleveLigne = [this](const QString& kind, int index) {
+        bool deleted = false;
+        Guarded([&] { deleted = control::DeleteListLine(GameFolder(), kind, index); });
+        return deleted;
+    };
     BuildScreens();
     setFixedSize(1024, 768);
 
@@ -734,9 +749,58 @@ void TfrmMain::mnuHintClick()
     // After the message, whose own sound would cut this one off at once.
     JoueSon(control::sound::HintGiven.toString());
 }
-void TfrmMain::mnuSaveClick() {}
-void TfrmMain::mnuLoadClick() {}
-void TfrmMain::mnuPrintClick() {}
+QString TfrmMain::GameFolder()
+{
+    return control::GameDataFolder(FText(0));
+}
+
+void TfrmMain::mnuSaveClick()
+{
+    PickerOpen = false;
+    // While paused the board shows scrambled pieces; the player's grid waits in SpareGrid.
+    control::SaveGame(GameFolder(), m_board, GameState == GameStatus::Paused, ElapsedSeconds,
+                      QDateTime::currentDateTime());
+    FMessage(FText(control::line::GameSaved));
+}
+
+void TfrmMain::mnuLoadClick()
+{
+    PickerOpen = false;
+    const QString folder = GameFolder();
+    FormFenetre->ListBox1->clear();
+    FormFenetre->setWindowTitle(QStringLiteral("charge"));
+    FormFenetre->ListBox1->addItems(
+        control::LoadListEntries(folder, FText(control::line::SavedGameLabel)));
+    FormFenetre->ListBox1->show();
+    const int answer = ShowFenetre(FText(control::line::LoadTitle), QStringLiteral("Charger"),
+                                   QStringLiteral("Annuler"));
+    const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
+    const int row = selected.isEmpty() ? -1 : FormFenetre->ListBox1->row(selected.first());
+    FormFenetre->ListBox1->hide();
+    if (answer == 2 || row < 0)
+        return;
+    // Reads and checks the whole line first: a bad line leaves the game in progress untouched.
+    ElapsedSeconds = control::LoadSavedGame(folder, row, m_board);
+    if (Panel_MenuPrincipal->isVisible()) {
+        Panel_MenuPrincipal->hide();
+        BtValider->hide();
+        Panel_MenuJeu->show();
+    }
+    PickerOpen = false;
+    ApplyControls(control::ChangesOf(control::Command::Load,
+                                     ComboBox2->currentText() == FText(control::line::FirstLevel)));
+    GameState = GameStatus::Playing;
+    UpdateHintControls();
+    DessineGrille();
+    UpdateStatusBar();
+}
+
+void TfrmMain::mnuPrintClick()
+{
+    PickerOpen = false;
+    presentation::PrintGrid(m_board.CurrentGrid, m_board.StartGrid,
+                            [this](QPrinter& printer) { return AskForPrinter(printer); });
+}
 void TfrmMain::tbPlayClick()
 {
     PickerOpen = false;
@@ -801,7 +865,24 @@ void TfrmMain::BtRejoueClick()
     }
     mnuGenerateClick();
 }
-void TfrmMain::ScoresClick() {}
+void TfrmMain::ScoresClick()
+{
+    FormFenetre->setWindowTitle(QStringLiteral("scores"));
+    FormFenetre->ListBox1->clear();
+    FormFenetre->ListBox1->addItems(control::ScoreList(GameFolder()));
+    FormFenetre->ListBox1->show();
+    if (ShowFenetre(FText(control::line::ScoresTitle), QStringLiteral("OUI"), QString()) == 1)
+        FormFenetre->ListBox1->hide();
+}
+
+void TfrmMain::AddScore()
+{
+    const control::ScoreWords words{FText(control::line::Minutes).toStdString(),
+                                    FText(control::line::Seconds).toStdString(),
+                                    FText(control::line::ScoreLine).toStdString()};
+    control::AppendScore(GameFolder(), ElapsedSeconds, words, NomDuJoueur->text(),
+                         QDateTime::currentDateTime());
+}
 void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
 {
     using Kind = control::ClickResult::Kind;
@@ -895,7 +976,8 @@ void TfrmMain::CheckGameEnd()
     const QString time = control::TimeText(ElapsedSeconds, control::TimeWordsFrom(Lines()));
     FormFenetre->ListBox1->hide();
     ShowFenetre(control::EndOfGameText(time, Lines()), FText(control::line::Yes), QString());
-    AjouteScore();
+    // A score that cannot be written is told, and the menu buttons still come back.
+    Guarded([this] { AjouteScore(); });
     ApplyControls(control::ChangesOf(control::Command::AfterEndMessage));
     UpdateStatusBar();
 }
@@ -949,6 +1031,9 @@ void TfrmMain::ApplyControls(const control::ControlChanges& changes)
         ElapsedSeconds = 0;
         Timer1.start();
         break;
+    case control::ClockChange::Start:
+        Timer1.start();
+        break;
     case control::ClockChange::Stop:
         Timer1.stop();
         break;
@@ -978,8 +1063,7 @@ void TfrmMain::Guarded(const std::function<void()>& handler)
     try {
         handler();
     } catch (const std::exception& error) {
-        QMessageBox::critical(isVisible() ? this : nullptr, QString(),
-                              QString::fromLocal8Bit(error.what()));
+        ShowErrorBox(QString::fromUtf8(error.what()));
     }
 }
 

@@ -28,6 +28,7 @@ class QKeyEvent;
 class QLineEdit;
 class QSlider;
 class TFormFenetre;
+class QPrinter;
 class TfrmAbout;
 
 // The screen's mode as found at start-up.
@@ -126,6 +127,11 @@ public:
     // Ends the game when the grid is complete: the clock stops, the time is told, the score kept.
     void CheckGameEnd();
 
+    // The game's folder in the player's documents: scores and saved games.
+    [[nodiscard]] QString GameFolder();
+    // Appends the finished game's line to the scores file.
+    void AddScore();
+
     engine::Board& GameBoard() { return m_board; }
     engine::Random& RandomSource() { return m_random; }
     [[nodiscard]] const engine::CombinationLists& Combinations() const { return m_lists; }
@@ -137,7 +143,9 @@ public:
     std::function<void()> EndProgram; // leaves the event loop when start-up cannot go on
     std::function<void()> AjouteListeDeMusiques; // fills the music list
     std::function<void()> PlayCurrentTitle; // starts the music
-    std::function<void()> AjouteScore; // adds the finished game to the scores
+    std::function<void()> AjouteScore; // adds the finished game to the scores file (AddScore)
+    // Sets the printer up for mnuPrintClick (the system print dialog); false when cancelled.
+    std::function<bool(QPrinter& printer)> AskForPrinter;
     bool MusicPaused = false; // the music player's pause flag ("Musique")
 
     // Game-control state.

@@ -121,11 +121,15 @@ void TFormFenetre::EffacerClick()
     const QString kind = windowTitle();
     if (!DeleteOffered(kind))
         return;
-    const int index = ListBox1->currentRow();
-    if (EnleveLigne)
-        EnleveLigne(kind, index);
-    if (index >= 0 && index < ListBox1->count())
-        std::unique_ptr<QListWidgetItem>(ListBox1->takeItem(index));
+    // The selection, not the current row: the list gets a current row as soon as it has the
+    // focus, even when the player picked nothing.
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const int index = ListBox1->row(selected.first());
+    if (EnleveLigne && !EnleveLigne(kind, index))
+        return;
+    std::unique_ptr<QListWidgetItem>(ListBox1->takeItem(index));
 }
 
 void TFormFenetre::SpeedButton1Click()

@@ -40,9 +40,9 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
 
-    // Deletes line index of the file of that kind ("scores" or "charge"); supplied by the owner of
-    // those files. Until then the delete command removes only the list entry.
-    std::function<void(const QString& kind, int index)> EnleveLigne;
+    // Deletes line index of the file of that kind ("scores" or "charge") and answers whether the
+    // line went; the list entry is removed only then. Without it the entry alone is removed.
+    std::function<bool(const QString& kind, int index)> EnleveLigne;
 
     std::uint8_t BoutonChoisi = 0; // 0 none, 1 first button, 2 second button
 

@@ -79,7 +79,11 @@ TEST(Effacer, DeletesTheSelectedLineOnlyFromScoresAndSavedGames)
 
     TFormFenetre window;
     QList<std::pair<QString, int>> deleted;
-    window.EnleveLigne = [&](const QString& kind, int index) { deleted.append({kind, index}); };
+    bool fileLineGoes = true;
+    window.EnleveLigne = [&](const QString& kind, int index) {
+        deleted.append({kind, index});
+        return fileLineGoes;
+    };
     window.ListBox1->addItems({"a", "b", "c", "d"});
 
     window.setWindowTitle("scores");
@@ -90,14 +94,22 @@ TEST(Effacer, DeletesTheSelectedLineOnlyFromScoresAndSavedGames)
     ASSERT_EQ(window.ListBox1->count(), 3);
     EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
 
-    // Nothing selected: the file is still handed over (rewritten unchanged), the list stays.
+    // Nothing selected (a current row without a selection included): nothing is deleted.
     window.setWindowTitle("charge");
-    window.ListBox1->setCurrentRow(-1);
+    window.ListBox1->clearSelection();
     window.EffacerClick();
-    ASSERT_EQ(deleted.size(), 2);
-    EXPECT_EQ(deleted[1], std::pair(QString("charge"), -1));
+    EXPECT_EQ(deleted.size(), 1);
     EXPECT_EQ(window.ListBox1->count(), 3);
 
+    // The file's line could not be deleted: the entry stays, so the list matches the file.
+    fileLineGoes = false;
+    window.ListBox1->setCurrentRow(0);
+    window.EffacerClick();
+    ASSERT_EQ(deleted.size(), 2);
+    EXPECT_EQ(deleted[1], std::pair(QString("charge"), 0));
+    EXPECT_EQ(window.ListBox1->count(), 3);
+
+    fileLineGoes = true;
     window.setWindowTitle("regle");
     window.ListBox1->setCurrentRow(0);
     window.EffacerClick();
