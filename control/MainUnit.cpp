@@ -1,6 +1,8 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #include "control/MainUnit.h"
 
+#include "audio/MusicControls.h"
+#include "audio/SoundEffects.h"
 #include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "control/Placement.h"
@@ -16,6 +18,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -202,8 +205,14 @@ void TfrmMain::Timer2SplashScreenTimer()
     if (m_splash != nullptr)
         m_splash->Timer2SplashScreen.stop();
     CheminAppli = ProgramFolder();
-    QFontDatabase::addApplicationFont(AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF")));
+    // Without its font or its splash picture the game still runs, in the default font and with a
+    // stand-in picture; the player is told which file is missing.
+    const QString fontPath = AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF"));
+    if (QFontDatabase::addApplicationFont(fontPath) < 0)
+        ShowErrorBox(QStringLiteral("Police manquante ou illisible :\n") + fontPath);
     FormFenetre->SetTitleFont(QStringLiteral("CHOW FUN"));
+    if (m_splash != nullptr && !m_splash->MissingPicture.isEmpty())
+        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + m_splash->MissingPicture);
     if (m_splash != nullptr)
         m_splash->hide();
     BtHint->hide();
@@ -259,6 +268,10 @@ void TfrmMain::LoadSettings()
     ComboBox2->SetText(values.difficulte);
     ComboBox4->SetText(values.affichage);
     MusicPaused = values.musique;
+    // The flag goes to the player before anything can start: a player who paused the music
+    // keeps it paused at the next start.
+    if (FormLecteurMP3)
+        FormLecteurMP3->SetPauseFlag(MusicPaused);
     if (!MusicPaused)
         PlayCurrentTitle();
 }
@@ -271,7 +284,7 @@ void TfrmMain::SaveSettings()
     values.theme = ComboBox1->Text();
     values.difficulte = ComboBox2->Text();
     values.affichage = ComboBox4->Text();
-    values.musique = MusicPaused;
+    values.musique = FormLecteurMP3 ? FormLecteurMP3->PauseFlag() : MusicPaused;
     m_settings.Write(values);
 }
 
@@ -749,6 +762,35 @@ void TfrmMain::mnuHintClick()
     // After the message, whose own sound would cut this one off at once.
     JoueSon(control::sound::HintGiven.toString());
 }
+void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sounds)
+{
+    FormLecteurMP3 = &player;
+    sounds.SetSoundFolder(AssetPath(QStringLiteral("sons")) + QLatin1Char('/'));
+    JoueSon = [&sounds](const QString& name) { sounds.JoueSon(name); };
+    AjouteListeDeMusiques = [this, &player] {
+        player.AjouteListeDeMusiques(AssetPath(QStringLiteral("Musique")) + QLatin1Char('/'),
+                                     ComboBox3->currentText());
+    };
+    PlayCurrentTitle = [&player] { player.PlayCurrentTitle(); };
+    audio::ConnectMusicBox(*ComboBox3, player);
+    audio::ConnectVolumeSlider(*TrackBarMP3, player);
+    connect(&player, &audio::TFormLecteurMP3::ScrollTextShown, LabelDefilement, &QLabel::setText);
+    connect(&player, &audio::TFormLecteurMP3::StatusMessage, this,
+            [this](const QString& text) { FMessage(text); });
+    connect(ImageLecture, &presentation::PictureButton::clicked, &player,
+            [&player] { player.Play(); });
+    connect(ImagePause, &presentation::PictureButton::clicked, &player,
+            [&player] { player.Pause(); });
+    connect(ImageArret, &presentation::PictureButton::clicked, &player,
+            [&player] { player.Stop(); });
+    connect(ImageBtImportMP3, &presentation::PictureButton::clicked, &player, [this, &player] {
+        Guarded([this, &player] {
+            player.ImportFile(QFileDialog::getOpenFileName(this, FText(61), player.Titles().folder,
+                                                           audio::ImportFilter()));
+        });
+    });
+}
+
 QString TfrmMain::GameFolder()
 {
     return control::GameDataFolder(FText(0));
@@ -1264,7 +1306,6 @@ void TfrmMain::BuildOptionsPanel()
     ComboBox3 = new QComboBox(Panel_Options);
     ComboBox3->setGeometry(3, 425, 140, 21);
     ComboBox3->setEditable(true);
-    ComboBox3->lineEdit()->setMaxLength(20);
 
     ImageLecture = new presentation::PictureButton(Panel_Options);
     ImageLecture->setGeometry(5, 496, 21, 17);

@@ -29,6 +29,11 @@ class QLineEdit;
 class QSlider;
 class TFormFenetre;
 class QPrinter;
+
+namespace audio {
+class SoundEffects;
+class TFormLecteurMP3;
+} // namespace audio
 class TfrmAbout;
 
 // The screen's mode as found at start-up.
@@ -126,6 +131,12 @@ public:
     void PlacePionDansGrille();
     // Ends the game when the grid is complete: the clock stops, the time is told, the score kept.
     void CheckGameEnd();
+
+    // Gives the window its music player and sound effects: the sound hooks, the music list, the
+    // options panel's music box, volume slider, play, pause, stop and import pictures. Both must
+    // outlive the window. Without it the game is silent (as in the tests).
+    void UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sounds);
+    audio::TFormLecteurMP3* FormLecteurMP3 = nullptr;
 
     // The game's folder in the player's documents: scores and saved games.
     [[nodiscard]] QString GameFolder();

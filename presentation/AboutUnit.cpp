@@ -11,8 +11,10 @@ TfrmAbout::TfrmAbout(const QString& picturePath, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     QImage picture(picturePath);
-    if (picture.isNull())
+    if (picture.isNull()) {
+        MissingPicture = picturePath;
         picture = presentation::PlaceholderPicture(415, 277, QColor(130, 30, 40));
+    }
     Image1 = new QLabel(this);
     Image1->setPixmap(QPixmap::fromImage(picture));
     Image1->setGeometry(0, 0, picture.width(), picture.height());

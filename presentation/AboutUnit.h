@@ -16,4 +16,6 @@ public:
 
     QTimer Timer2SplashScreen;
     QLabel* Image1 = nullptr;
+    // The picture's path when it could not be read and a stand-in shows instead; else empty.
+    QString MissingPicture;
 };
