@@ -70,6 +70,9 @@ public:
         }
         for (int t = 0; t < themes; ++t)
             WriteTheme(t);
+        // The real font: start-up names a missing one.
+        QFile::copy(QStringLiteral(ORVANTE_DATA_DIR "graphisme/CHOWFUN_.TTF"),
+                    root.filePath(QStringLiteral("graphisme/CHOWFUN_.TTF")));
         const std::initializer_list<std::pair<const char*, QSize>> windowPictures{
             {"1", {140, 49}},        {"2", {140, 49}},   {"3", {140, 49}}, {"fenetre", {503, 370}},
             {"accueil", {992, 709}}, {"Aide", {91, 83}}, {"R", {20, 20}},  {"L", {20, 20}}};
