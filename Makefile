@@ -3,13 +3,26 @@ BUILD ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 
-.PHONY: run test deps configure build bench clean
+SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
+
+.PHONY: run test test-sanitize deps configure build bench clean
 
 run: build
 	./scripts/run-game.sh $(BUILD)
 
+# In CI (CI set) the tests run a second time, built with AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+ifdef CI
+	$(MAKE) test-sanitize
+endif
+
+test-sanitize: deps
+	cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+		-DCMAKE_CXX_FLAGS="$(SANITIZE_FLAGS)" -DCMAKE_EXE_LINKER_FLAGS="$(SANITIZE_FLAGS)"
+	cmake --build build-asan -j $(JOBS)
+	cd build-asan && ctest --output-on-failure -j $(JOBS)
 
 deps:
 	./scripts/install-deps.sh
@@ -26,4 +39,4 @@ bench: deps
 	./bench/run.sh build-bench
 
 clean:
-	rm -rf $(BUILD) build-bench
+	rm -rf $(BUILD) build-bench build-asan build-fuzz

@@ -93,8 +93,11 @@ ChoiceBox::ChoiceBox(QWidget* parent)
     lineEdit()->setFocusPolicy(Qt::NoFocus);
     setInsertPolicy(QComboBox::NoInsert);
     // No drop-down button: the box opens no list.
-    setStyleSheet(QStringLiteral("QComboBox::drop-down { width: 0px; border: none; }"
-                                 "QComboBox::down-arrow { image: none; }"));
+    setStyleSheet(QStringLiteral(
+        "QComboBox { border: 1px solid #7a7a7a; background: white; padding: 0px 2px; }"
+        "QComboBox::drop-down { subcontrol-origin: padding; subcontrol-position: top right;"
+        " width: 0px; border: none; }"
+        "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"));
 }
 
 void ChoiceBox::SetText(const QString& text)
