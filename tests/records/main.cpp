@@ -1,4 +1,6 @@
 // Runs the record tests with the user's home and documents in a temporary folder.
+#include "support/TestHome.h"
+
 #include <cstdlib>
 
 #include <QCoreApplication>
@@ -17,15 +19,7 @@ int main(int argc, char** argv)
     QTemporaryDir home;
     if (!home.isValid())
         return EXIT_FAILURE;
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-    qputenv("XDG_CACHE_HOME", (home.path() + QStringLiteral("/cache")).toLocal8Bit());
-    qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());
-    const QString runtime = home.path() + QStringLiteral("/runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    testsupport::UseTemporaryHome(home);
 
     QCoreApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);

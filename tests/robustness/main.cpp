@@ -1,4 +1,6 @@
 // Runs the robustness tests offscreen, with the user's folders in a temporary place.
+#include "support/TestHome.h"
+
 #include <cstdlib>
 
 #include <QApplication>
@@ -27,14 +29,7 @@ int main(int argc, char** argv)
         screens.close();
         qputenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + screens.fileName()).toLocal8Bit());
     }
-    qputenv("HOME", home.path().toLocal8Bit());
-    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
-    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/data")).toLocal8Bit());
-    qputenv("XDG_DOCUMENTS_DIR", (home.path() + QStringLiteral("/Documents")).toLocal8Bit());
-    const QString runtime = home.path() + QStringLiteral("/runtime");
-    QDir().mkpath(runtime);
-    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+    testsupport::UseTemporaryHome(home);
 
     QApplication application(argc, argv);
     testing::InitGoogleTest(&argc, argv);
