@@ -37,8 +37,14 @@ void SoundEffects::JoueSon(const QString& name)
     if (!m_device)
         return;
     const QString path = SoundPath(name);
-    if (!QFileInfo(path).isFile())
+    if (!QFileInfo(path).isFile()) {
+        if (!m_missingTold.contains(path)) {
+            m_missingTold.insert(path);
+            emit StatusMessage(QStringLiteral("Son introuvable : ")
+                               + QDir::toNativeSeparators(path));
+        }
         return;
+    }
     // One device for every effect: opening the new sound stops the one still playing.
     m_device->Open(path);
     m_device->Play();

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include <QObject>
+#include <QSet>
 #include <QString>
 
 namespace audio {
@@ -27,12 +28,18 @@ public:
     [[nodiscard]] QString SoundPath(const QString& name) const;
 
     // Starts the sound name and returns at once; a sound still playing is cut off. A name with
-    // no file, or a machine without audio, plays nothing and leaves a playing sound alone.
+    // no file, or a machine without audio, plays nothing and leaves a playing sound alone; a
+    // missing file is told once (StatusMessage).
     void JoueSon(const QString& name);
+
+signals:
+    // A sound file that is missing, named the first time it is asked for.
+    void StatusMessage(const QString& text);
 
 private:
     std::unique_ptr<AudioDevice> m_device;
     QString m_folder;
+    QSet<QString> m_missingTold;
 };
 
 } // namespace audio

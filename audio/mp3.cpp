@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
@@ -61,6 +62,9 @@ void TFormLecteurMP3::AjouteListeDeMusiques(const QString& folder, const QString
     CanSound();
     m_list = ListMusicFolder(folder, title);
     emit TitlesChanged(m_list.titles, m_list.current);
+    if (!QFileInfo(folder).isDir())
+        emit StatusMessage(QStringLiteral("Dossier de musique introuvable : ")
+                           + QDir::toNativeSeparators(folder));
 }
 
 void TFormLecteurMP3::ChooseTitle(const QString& title)

@@ -775,8 +775,13 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
     audio::ConnectMusicBox(*ComboBox3, player);
     audio::ConnectVolumeSlider(*TrackBarMP3, player);
     connect(&player, &audio::TFormLecteurMP3::ScrollTextShown, LabelDefilement, &QLabel::setText);
-    connect(&player, &audio::TFormLecteurMP3::StatusMessage, this,
-            [this](const QString& text) { FMessage(text); });
+    // Queued: a status message plays its own sound, which must not start inside another.
+    connect(
+        &player, &audio::TFormLecteurMP3::StatusMessage, this,
+        [this](const QString& text) { FMessage(text); }, Qt::QueuedConnection);
+    connect(
+        &sounds, &audio::SoundEffects::StatusMessage, this,
+        [this](const QString& text) { FMessage(text); }, Qt::QueuedConnection);
     connect(ImageLecture, &presentation::PictureButton::clicked, &player,
             [&player] { player.Play(); });
     connect(ImagePause, &presentation::PictureButton::clicked, &player,

@@ -48,12 +48,18 @@ TEST(JoueSon, ANewSoundReplacesTheOnePlaying)
                            QStringLiteral("open 7.wav"), QStringLiteral("play")}));
 }
 
-TEST(JoueSon, ANameWithoutAFileLeavesThePlayingSoundAlone)
+TEST(JoueSon, ANameWithoutAFileLeavesThePlayingSoundAloneAndIsNamedOnce)
 {
     Effects sound;
+    QStringList told;
+    QObject::connect(sound.effects.get(), &audio::SoundEffects::StatusMessage,
+                     [&told](const QString& text) { told.append(text); });
     sound.effects->JoueSon(QStringLiteral("help"));
+    sound.effects->JoueSon(QStringLiteral("absent"));
     sound.effects->JoueSon(QStringLiteral("absent"));
     EXPECT_EQ(sound.device->calls,
               QStringList({QStringLiteral("open help.wav"), QStringLiteral("play")}));
     EXPECT_TRUE(sound.device->playing);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].endsWith(QStringLiteral("absent.wav"))) << told[0].toStdString();
 }
