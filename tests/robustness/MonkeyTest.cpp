@@ -381,6 +381,14 @@ TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
         if (moved || event % 4 == 0)
             w.DessineGrille();
         Note();
+        // A pause is reached only through an accepted design, which random play seldom makes;
+        // from half-way on, a game in play that has never been paused is paused by its button's
+        // handler, so every state gets its share of random events.
+        if (event > EventCount / 2 && event % 250 == 0 && seenStates.count(3) == 0
+            && w.GameState == GameStatus::Playing) {
+            w.tbPlayClick();
+            Note();
+        }
         fault = Unsound(w);
         if (!messages.serious.isEmpty())
             fault = "Qt: " + messages.serious.join(" | ").toStdString();
