@@ -7,6 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <gtest/gtest.h>
+
 namespace testsupport {
 
 inline void UseTemporaryHome(const QTemporaryDir& home)
@@ -20,6 +22,21 @@ inline void UseTemporaryHome(const QTemporaryDir& home)
     QDir().mkpath(runtime);
     QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime.toLocal8Bit());
+}
+
+// The whole main of a Qt test program: offscreen (test discovery runs the program at build time,
+// outside the test environment), the user's folders in a temporary place, then every test.
+template <typename Application> int RunTestsWithTemporaryHome(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir home;
+    if (!home.isValid())
+        return 1;
+    UseTemporaryHome(home);
+    Application application(argc, argv);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
 }
 
 } // namespace testsupport
