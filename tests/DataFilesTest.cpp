@@ -40,17 +40,6 @@ std::uint16_t Le16(const Bytes& b, std::size_t at)
     return std::uint16_t(b[at] | b[at + 1] << 8);
 }
 
-std::uint32_t Be32(const Bytes& b, std::size_t at)
-{
-    return std::uint32_t(b[at]) << 24 | std::uint32_t(b[at + 1]) << 16
-        | std::uint32_t(b[at + 2]) << 8 | std::uint32_t(b[at + 3]);
-}
-
-std::uint16_t Be16(const Bytes& b, std::size_t at)
-{
-    return std::uint16_t(b[at] << 8 | b[at + 1]);
-}
-
 struct Rgb
 {
     int r = 0;
@@ -265,15 +254,6 @@ TEST(DataFiles, EveryFileTheGameOpensIsPresent)
         EXPECT_TRUE(fs::is_regular_file(path)) << path;
 }
 
-TEST(DataFiles, TheFontAndEachOwnWorkCarryTheirLicence)
-{
-    const Bytes licence = ReadAll(DataDir / "graphisme" / "CHOWFUN_OFL.txt");
-    const std::string text(licence.begin(), licence.end());
-    EXPECT_NE(text.find("SIL OPEN FONT LICENSE Version 1.1"), std::string::npos);
-    EXPECT_NE(text.find("Cherry Bomb"), std::string::npos) << "the original font is named";
-    EXPECT_TRUE(fs::is_regular_file(DataDir / "LICENSES.md"));
-}
-
 TEST(ThemePictures, AreTwentyFourBitBitmapsOfTheSizeTheirRoleNeeds)
 {
     for (const auto& theme : ThemeNames()) {
@@ -316,21 +296,6 @@ TEST(ThemePictures, KeyedPicturesAreTransparentAtTheCornersAndSolidInTheMiddle)
                     keyed += bmp.Pixel(x, y) == key;
             EXPECT_GT(keyed, w * h / 20) << path;
             EXPECT_LT(keyed, w * h / 2) << path;
-        }
-    }
-}
-
-TEST(ThemePictures, AllKeyedPicturesOfAThemeShareOneKeyColour)
-{
-    for (const auto& theme : ThemeNames()) {
-        const Bmp first(DataDir / "graphisme" / theme / "0.bmp");
-        ASSERT_EQ(first.error, "") << theme;
-        const Rgb key = first.Pixel(1, 1);
-        for (int k = 1; k <= 25; ++k) {
-            if (!IsKeyed(k))
-                continue;
-            const fs::path path = DataDir / "graphisme" / theme / (std::to_string(k) + ".bmp");
-            EXPECT_EQ(Bmp(path).Pixel(1, 1), key) << path;
         }
     }
 }
@@ -380,20 +345,6 @@ TEST(WindowPictures, HaveTheSizesOfTheirPlaces)
     }
 }
 
-TEST(WindowPictures, ButtonFacesLeaveTheCaptionReadable)
-{
-    // Captions are written across the middle of a face in dark red, red or grey: the face must
-    // be light there.
-    for (const std::string name : {"1.bmp", "2.bmp", "3.bmp"}) {
-        const Bmp bmp(DataDir / "graphisme" / name);
-        ASSERT_EQ(bmp.error, "") << name;
-        for (int x = 20; x < 120; x += 10) {
-            const Rgb p = bmp.Pixel(x, 22);
-            EXPECT_GT(0.299 * p.r + 0.587 * p.g + 0.114 * p.b, 180.0) << name << " at x " << x;
-        }
-    }
-}
-
 TEST(LanguageFile, HasEveryLineTheGameReadsEachBehindItsNumber)
 {
     const TextLines file(DataDir / "Textes" / "Francais.txt");
@@ -434,33 +385,6 @@ TEST(LanguageFile, ThemeNamesArePlainWordsNamingTheThemeFolders)
         })) << name;
         EXPECT_TRUE(fs::is_directory(DataDir / "graphisme" / name)) << name;
     }
-}
-
-TEST(LanguageFile, ChoicesComparedBackAreDistinct)
-{
-    // The level, theme and display boxes find their choice by comparing texts with these lines.
-    const auto lines = LanguageLines();
-    std::set<std::string> levels;
-    for (std::size_t n = 23; n <= 27; ++n)
-        levels.insert(Text(lines, n));
-    EXPECT_EQ(levels.size(), 5u);
-    EXPECT_NE(Text(lines, 36), Text(lines, 37));
-    for (const std::size_t n : {47u, 48u, 64u})
-        EXPECT_FALSE(Text(lines, n).empty()) << "line " << n;
-}
-
-TEST(LanguageFile, IsWindows1252NotUtf8)
-{
-    const Bytes b = ReadAll(DataDir / "Textes" / "Francais.txt");
-    bool accented = false;
-    for (std::size_t i = 0; i < b.size(); ++i) {
-        EXPECT_FALSE(IsUndefinedIn1252(b[i])) << "byte " << i;
-        // é, è, à... stored as UTF-8 would start with 0xC3 followed by a continuation byte
-        if (b[i] == 0xC3 && i + 1 < b.size() && b[i + 1] >= 0x80 && b[i + 1] <= 0xBF)
-            ADD_FAILURE() << "UTF-8 sequence at byte " << i;
-        accented = accented || b[i] == 0xE9; // é
-    }
-    EXPECT_TRUE(accented) << "French texts without a single é";
 }
 
 TEST(RulesText, HasShortLinesInWindows1252)
@@ -518,36 +442,4 @@ TEST(Music, AtLeastThreeTitlesOfOneToThreeMinutes)
         EXPECT_LE(seconds, 180.0) << name;
     }
     EXPECT_GE(titles, 3);
-}
-
-TEST(Font, IsTrueTypeWithTheFamilyChowFun)
-{
-    const Bytes b = ReadAll(DataDir / "graphisme" / "CHOWFUN_.TTF");
-    ASSERT_GE(b.size(), 12u);
-    EXPECT_EQ(Be32(b, 0), 0x00010000u) << "not TrueType outlines";
-    const int tables = Be16(b, 4);
-    std::size_t nameTable = 0;
-    for (int i = 0; i < tables; ++i) {
-        const std::size_t rec = 12 + std::size_t(i) * 16;
-        if (std::string(b.begin() + rec, b.begin() + rec + 4) == "name")
-            nameTable = Be32(b, rec + 8);
-    }
-    ASSERT_NE(nameTable, 0u) << "no name table";
-    const int count = Be16(b, nameTable + 2);
-    const std::size_t strings = nameTable + Be16(b, nameTable + 4);
-    std::set<std::string> families;
-    for (int i = 0; i < count; ++i) {
-        const std::size_t rec = nameTable + 6 + std::size_t(i) * 12;
-        if (Be16(b, rec + 6) != 1)
-            continue;
-        const int platform = Be16(b, rec);
-        const std::size_t length = Be16(b, rec + 8);
-        const std::size_t at = strings + Be16(b, rec + 10);
-        std::string family;
-        // Windows names are UTF-16 big-endian; a Latin name keeps every second byte
-        for (std::size_t j = platform == 3 ? 1 : 0; j < length; j += platform == 3 ? 2 : 1)
-            family += static_cast<char>(b[at + j]);
-        families.insert(family);
-    }
-    EXPECT_EQ(families, std::set<std::string>{"CHOW FUN"});
 }

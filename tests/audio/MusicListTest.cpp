@@ -65,25 +65,6 @@ TEST(MusicList, AFolderWithoutMp3FilesOrMissingGivesAnEmptyListAndNoTitle)
     }
 }
 
-TEST(TypedTitle, KeepsTwentyCharacters)
-{
-    EXPECT_EQ(audio::TypedTitle(QStringLiteral("Jardin de pierre.mp3")),
-              QStringLiteral("Jardin de pierre.mp3"));
-    EXPECT_EQ(audio::TypedTitle(QStringLiteral("Jardin de pierre.mp3 bis")),
-              QStringLiteral("Jardin de pierre.mp3"));
-}
-
-TEST(SplitImportedPath, GivesTheFoldersPathWithItsSeparatorAndTheFileName)
-{
-    const audio::ImportedFile file
-        = audio::SplitImportedPath(QStringLiteral("/home/ana/Musique/Nuit calme.mp3"));
-    EXPECT_EQ(file.folder, QStringLiteral("/home/ana/Musique/"));
-    EXPECT_EQ(file.title, QStringLiteral("Nuit calme.mp3"));
-    const audio::ImportedFile cancelled = audio::SplitImportedPath(QString());
-    EXPECT_TRUE(cancelled.folder.isEmpty());
-    EXPECT_TRUE(cancelled.title.isEmpty());
-}
-
 TEST(QtFileFilter, TurnsDescriptionAndPatternPairsIntoQtEntries)
 {
     EXPECT_EQ(audio::ImportFilter(), QStringLiteral("Musiques MP3 (*.mp3)"));
@@ -96,14 +77,4 @@ TEST(QtFileFilter, TurnsDescriptionAndPatternPairsIntoQtEntries)
     EXPECT_EQ(audio::QtFileFilter(QStringLiteral("Musiques|*.mp3|Autres")),
               QStringLiteral("Musiques (*.mp3)"));
     EXPECT_EQ(audio::QtFileFilter(QString()), QString());
-}
-
-TEST(VolumeFromSlider, TheTopIsLoudestAndTheBottomSilent)
-{
-    EXPECT_EQ(audio::VolumeFromSlider(0), 1000);
-    EXPECT_EQ(audio::VolumeFromSlider(1000), 0);
-    EXPECT_EQ(audio::VolumeFromSlider(500), 500);
-    EXPECT_EQ(audio::VolumeFromSlider(250), 750);
-    EXPECT_EQ(audio::VolumeFromSlider(-20), 1000);
-    EXPECT_EQ(audio::VolumeFromSlider(1200), 0);
 }

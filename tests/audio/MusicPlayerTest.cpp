@@ -98,31 +98,6 @@ TEST_F(MusicPlayer, TheScrollTextIsBuiltOnceTheLengthIsKnown)
     EXPECT_EQ(player->CurrentScrollText(), QStringLiteral("Zen.mp3  (62:05)  **  "));
 }
 
-TEST_F(MusicPlayer, ScrollPositionsRunFromZeroToTheLengthAndStartAgain)
-{
-    StartTitle(400); // "Brise.mp3  (00:00)  **  ": 24 characters, below half a second
-    const QString text = player->CurrentScrollText();
-    ASSERT_EQ(text, QStringLiteral("Brise.mp3  (00:00)  **  "));
-    const int n = static_cast<int>(text.size());
-    QList<int> positions;
-    QStringList shown;
-    for (int tick = 0; tick < n + 3; ++tick) {
-        positions << player->ScrollPosition();
-        player->TimerDefilementTimer();
-        shown << player->ShownText();
-    }
-    QList<int> expected;
-    for (int p = 0; p <= n; ++p)
-        expected << p;
-    expected << 0 << 1;
-    EXPECT_EQ(positions, expected);
-    EXPECT_EQ(shown[0], text);
-    EXPECT_EQ(shown[1], text.mid(1) + text.left(1));
-    EXPECT_EQ(shown[n], text); // the title's start stays two ticks
-    EXPECT_EQ(shown[n + 1], text);
-    EXPECT_EQ(shown[n + 2], shown[1]);
-}
-
 TEST_F(MusicPlayer, PauseHoldsTheTitleAndPlayResumesItAtTheSamePoint)
 {
     StartTitle(185'400);
@@ -144,22 +119,6 @@ TEST_F(MusicPlayer, PauseHoldsTheTitleAndPlayResumesItAtTheSamePoint)
     EXPECT_FALSE(player->PauseFlag());
 }
 
-TEST_F(MusicPlayer, ChoosingATitleWhilePausedStartsItFromTheBeginning)
-{
-    StartTitle(185'400);
-    device->Advance(40'000);
-    player->Pause();
-    device->calls.clear();
-    player->ChooseTitle(QStringLiteral("Zen.mp3"));
-    EXPECT_EQ(device->calls,
-              QStringList({QStringLiteral("open Zen.mp3"), QStringLiteral("volume 500"),
-                           QStringLiteral("play")}));
-    EXPECT_EQ(device->position, 0);
-    EXPECT_TRUE(device->playing);
-    EXPECT_FALSE(player->PauseFlag());
-    EXPECT_EQ(player->CurrentTitle(), QStringLiteral("Zen.mp3"));
-}
-
 TEST_F(MusicPlayer, TypingStartsATitleOnlyOnceTheTextNamesAFile)
 {
     StartTitle(185'400);
@@ -170,31 +129,6 @@ TEST_F(MusicPlayer, TypingStartsATitleOnlyOnceTheTextNamesAFile)
     }
     player->ChooseTitle(audio::TypedTitle(QStringLiteral("Nuit calme.mp3")));
     EXPECT_EQ(device->calls.value(0), QStringLiteral("open Nuit calme.mp3"));
-}
-
-TEST_F(MusicPlayer, StopClosesTheTitleAndKeepsTheFlagButDoesNothingWhenNothingIsOpen)
-{
-    QSignalSpy shown(player.get(), &audio::TFormLecteurMP3::ScrollTextShown);
-    player->SetPauseFlag(true);
-    player->Stop();
-    EXPECT_TRUE(device->calls.isEmpty());
-    EXPECT_TRUE(shown.isEmpty());
-    EXPECT_TRUE(player->PauseFlag());
-
-    StartTitle(185'400);
-    player->Pause();
-    player->TimerDefilementTimer(); // the title scrolls on while paused
-    player->TimerDefilementTimer();
-    EXPECT_EQ(player->ShownText(), QStringLiteral("rise.mp3  (03:05)  **  B"));
-    device->calls.clear();
-    player->Stop();
-    EXPECT_EQ(device->calls, QStringList({QStringLiteral("close")}));
-    EXPECT_FALSE(player->Active());
-    EXPECT_TRUE(player->PauseFlag());
-    ASSERT_EQ(shown.size(), 3);
-    EXPECT_TRUE(shown[2][0].toString().isEmpty());
-    player->TimerDefilementTimer();
-    EXPECT_EQ(shown.size(), 3);
 }
 
 TEST_F(MusicPlayer, TheEndOfMediaStartsARandomTitleOfTheList)
@@ -218,33 +152,6 @@ TEST_F(MusicPlayer, TheEndOfMediaStartsARandomTitleOfTheList)
               QStringList({QStringLiteral("open Zen.mp3"), QStringLiteral("volume 500"),
                            QStringLiteral("play")}));
     EXPECT_TRUE(player->CurrentScrollText().isEmpty()); // until the new length is known
-}
-
-TEST_F(MusicPlayer, AListOfOneTitleStartsItAgain)
-{
-    QTemporaryDir single;
-    ASSERT_TRUE(single.isValid());
-    MakeFile(single.filePath(QStringLiteral("Seul.mp3")));
-    player->AjouteListeDeMusiques(single.path(), QString());
-    StartTitle(2'000);
-    device->PlayToEnd();
-    player->TimerMP3Timer();
-    EXPECT_EQ(device->calls,
-              QStringList({QStringLiteral("open Seul.mp3"), QStringLiteral("volume 500"),
-                           QStringLiteral("play")}));
-    EXPECT_TRUE(player->Active());
-}
-
-TEST_F(MusicPlayer, ATitleWhoseFileIsGoneWhenDrawnStopsTheMusic)
-{
-    player->SetRandomIndex([](int) { return 2; });
-    StartTitle(2'000);
-    ASSERT_TRUE(QFile::remove(dir.filePath(QStringLiteral("Zen.mp3"))));
-    device->PlayToEnd();
-    player->TimerMP3Timer();
-    EXPECT_FALSE(player->Active());
-    EXPECT_EQ(device->calls, QStringList({QStringLiteral("close")}));
-    EXPECT_TRUE(player->ShownText().isEmpty());
 }
 
 TEST_F(MusicPlayer, StartUpWithTheFlagSetIsSilentUntilTheSecondPlay)

@@ -43,26 +43,6 @@ TEST(CellAt, DividesTowardZeroSoThatPointsJustOutsideGiveTheEdgeCells)
     EXPECT_EQ(CellAt({238, 80}, Area), (Cell{-1, -1}));
 }
 
-TEST(InsideBoard, NeedsFourPixelsInsideEveryEdgeBoundsIncluded)
-{
-    // left 298 + 4 = 302, right 298 + 540 - 4 = 834, top 144, bottom 676
-    EXPECT_FALSE(InsideBoard({301, 400}, Area));
-    EXPECT_TRUE(InsideBoard({302, 400}, Area));
-    EXPECT_TRUE(InsideBoard({834, 400}, Area));
-    EXPECT_FALSE(InsideBoard({835, 400}, Area));
-    EXPECT_FALSE(InsideBoard({500, 143}, Area));
-    EXPECT_TRUE(InsideBoard({500, 144}, Area));
-    EXPECT_TRUE(InsideBoard({500, 676}, Area));
-    EXPECT_FALSE(InsideBoard({500, 677}, Area));
-}
-
-TEST(PickerCorner, IsTheCellCentreLessNinetyPixels)
-{
-    EXPECT_EQ(control::PickerCorner({0, 0}, Area), QPoint(238, 80));
-    EXPECT_EQ(control::PickerCorner({8, 8}, Area), QPoint(718, 560));
-    EXPECT_EQ(control::PickerCorner({4, 2}, {0, 0, 90, 90, 10, 10}), QPoint(-45, -65));
-}
-
 TEST(DecideClick, TheRingOpensInEveryStateButAFinishedGame)
 {
     const engine::Board board;
@@ -92,25 +72,4 @@ TEST(DecideClick, AnOpenRingWithNothingHoveredOnlyCloses)
     for (const int choice : {control::NoChoice, -1, 0, 11})
         for (const bool left : {true, false})
             EXPECT_EQ(ClickOnRing(choice, left).kind, Kind::Dismiss) << choice << left;
-}
-
-TEST(RingClosesOnMove, ClosesAnIdleRingOnlyBeyondTheBoardsSurroundings)
-{
-    EXPECT_TRUE(RingClosesOnMove(true, control::NoChoice, {298 - 35, 400}, Area)) << "strict";
-    EXPECT_FALSE(RingClosesOnMove(true, control::NoChoice, {298 + 540 + 19, 400}, Area));
-    EXPECT_TRUE(RingClosesOnMove(true, control::NoChoice, {298 + 540 + 20, 400}, Area));
-    EXPECT_TRUE(RingClosesOnMove(true, control::NoChoice, {500, 140 - 35}, Area));
-    EXPECT_FALSE(RingClosesOnMove(true, control::NoChoice, {500, 140 + 540 + 19}, Area));
-    EXPECT_FALSE(RingClosesOnMove(true, 4, {0, 0}, Area)) << "a hovered choice keeps it open";
-    EXPECT_FALSE(RingClosesOnMove(false, control::NoChoice, {0, 0}, Area));
-}
-
-TEST(UnlocksCompletion, OnlyTheMainKeyboardsOneUnderTheExactName)
-{
-    EXPECT_TRUE(control::UnlocksCompletion(49, false, QStringLiteral("Malbérun")));
-    EXPECT_FALSE(control::UnlocksCompletion(49, true, QStringLiteral("Malbérun")));
-    EXPECT_FALSE(control::UnlocksCompletion(50, false, QStringLiteral("Malbérun")));
-    EXPECT_FALSE(control::UnlocksCompletion(49, false, QStringLiteral("Malberun")));
-    EXPECT_FALSE(control::UnlocksCompletion(49, false, QStringLiteral("malbérun")));
-    EXPECT_FALSE(control::UnlocksCompletion(49, false, QStringLiteral("Malbérun ")));
 }

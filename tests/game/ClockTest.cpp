@@ -57,14 +57,6 @@ TEST(TimeText, CutsTheFractionOffAndNeverRoundsUp)
     EXPECT_EQ(TimeText(3601, Words), "more than an hour");
 }
 
-TEST(TimeText, TakesItsWordsFromTheLanguageLines)
-{
-    const control::TimeWords words = control::TimeWordsFrom(FakeLine);
-    EXPECT_EQ(TimeText(75, words), "1 L47 15 L48");
-    EXPECT_EQ(TimeText(5000, words), "L64");
-    EXPECT_EQ(control::ClockPanelText(75, FakeLine), "L59 1 L47 15 L48");
-}
-
 TEST(TickActionFor, CountsOnlyWhilePlayingAndScramblesOnlyWhilePaused)
 {
     EXPECT_EQ(TickActionFor(GameStatus::Playing), TickAction::Count);
@@ -87,17 +79,4 @@ TEST(StatusBarTexts, WritesPiecesTimeAndStateByTheGameState)
 
     EXPECT_EQ(StatusBarTexts(GameStatus::Idle, 0, false, FakeLine).state, "L54");
     EXPECT_EQ(StatusBarTexts(GameStatus::Idle, 0, false, FakeLine).pieces, "L58 : 0");
-}
-
-TEST(StatusBarTexts, APauseKeepsThePieceCountAndAFinishedGameKeepsItsStateWord)
-{
-    const auto paused = StatusBarTexts(GameStatus::Paused, 81, true, FakeLine);
-    EXPECT_FALSE(paused.pieces);
-    EXPECT_FALSE(paused.time);
-    EXPECT_EQ(paused.state, "L55");
-
-    const auto finished = StatusBarTexts(GameStatus::Finished, 81, false, FakeLine);
-    EXPECT_EQ(finished.pieces, "L58 : 81");
-    EXPECT_EQ(finished.time, "L57");
-    EXPECT_FALSE(finished.state);
 }

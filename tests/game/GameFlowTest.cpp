@@ -44,16 +44,6 @@ TEST(LevelOfText, IsThePlaceOfTheTextAmongTheLevelNamesAndZeroForAnyOther)
     EXPECT_EQ(control::LevelOfText("L26", fromLines), 3);
 }
 
-TEST(LevelNameLine, NamesGradesZeroToFourByTheirLinesAndAnyOtherByOneLine)
-{
-    EXPECT_EQ(control::LevelNameLine(0), 23);
-    EXPECT_EQ(control::LevelNameLine(4), 27);
-    EXPECT_EQ(control::LevelNameLine(5), 28);
-    EXPECT_EQ(control::LevelNameLine(-1), 28);
-    EXPECT_EQ(control::DesignAcceptedText(2, FakeLine), "L21\r\nL22 L25.");
-    EXPECT_EQ(control::DesignAcceptedText(5, FakeLine), "L21\r\nL22 L28.");
-}
-
 TEST(KeepsRules, FindsTheSameDigitTwiceInARowAColumnOrABox)
 {
     EXPECT_TRUE(control::KeepsRules(engine::EmptyGrid()));
@@ -76,20 +66,6 @@ TEST(KeepsRules, FindsTheSameDigitTwiceInARowAColumnOrABox)
     EXPECT_TRUE(control::KeepsRules(apart));
 }
 
-TEST(ValidateDesign, RefusesTwoEqualDigitsInARowThatTheSolverWouldStillSolve)
-{
-    engine::Grid grid = GridOf(Solved);
-    grid[0][0] = engine::EmptyCell;
-    grid[8][8] = grid[7][8]; // row 8 now holds the same digit twice, far from the empty cell
-    engine::Board solver = Design(grid);
-    ASSERT_TRUE(engine::SolveLogically(solver, Lists(), engine::NoGrade).solved)
-        << "the solver trusts the filled cells";
-
-    engine::Board board = Design(grid);
-    EXPECT_FALSE(control::ValidateDesign(board, Lists()).accepted);
-    EXPECT_EQ(board.CurrentGrid, grid);
-}
-
 TEST(ValidateDesign, RefusesADesignWithNothingLeftToPlay)
 {
     engine::Board board = Design(GridOf(Solved));
@@ -110,23 +86,6 @@ TEST(ValidateDesign, AcceptsAGeneratedPuzzleWithItsGradeAndSolution)
         EXPECT_EQ(board.SolutionGrid, generated.SolutionGrid);
         EXPECT_EQ(board.CurrentGrid, generated.StartGrid) << "the design stays as drawn";
     }
-}
-
-TEST(HintAvailable, OnlyInARunningGameWithAtLeastTwoEmptyCells)
-{
-    EXPECT_TRUE(control::HintAvailable(GameStatus::Playing, 0));
-    EXPECT_TRUE(control::HintAvailable(GameStatus::Playing, 79));
-    EXPECT_FALSE(control::HintAvailable(GameStatus::Playing, 80));
-    EXPECT_FALSE(control::HintAvailable(GameStatus::Playing, 81));
-    for (const GameStatus state :
-         {GameStatus::Idle, GameStatus::Designing, GameStatus::Paused, GameStatus::Finished})
-        EXPECT_FALSE(control::HintAvailable(state, 30)) << int(state);
-}
-
-TEST(HintTextCorner, CentresTheDigitInItsCell)
-{
-    EXPECT_EQ(control::HintTextCorner({2, 3}, 60, 60, {12, 20}), QPoint(144, 200));
-    EXPECT_EQ(control::HintTextCorner({0, 0}, 60, 60, {13, 21}), QPoint(24, 20));
 }
 
 TEST(WaitCursor, ShowsTheHourglassAndPutsTheCursorBackEvenWhenTheWorkThrows)

@@ -91,8 +91,3 @@ TEST(GridComplete, AnUnfinishedSolutionCompletesNothing)
     engine::Board board;
     EXPECT_FALSE(GridComplete(board, false)) << "two empty grids are equal, not complete";
 }
-
-TEST(EndOfGameText, PutsTheTimeAfterItsTwoLines)
-{
-    EXPECT_EQ(control::EndOfGameText("4 min 2 s", game_testing::FakeLine), "L31\r\nL32 4 min 2 s ");
-}

@@ -99,14 +99,6 @@ TEST(GameDataFolder, KeepsTheNameOneFolderInsideTheDocuments)
     EXPECT_EQ(control::GameDataFolderIn("/d", "/h", "Jeu\tSudoku"), "/d/Jeu_Sudoku");
 }
 
-TEST(DateTexts, UseTwoDigitsAndThe24HourClock)
-{
-    const QDateTime evening(QDate(2026, 3, 7), QTime(21, 5, 9));
-    EXPECT_EQ(control::ScoreDateText(evening), "07/03/2026 - 21:05:09");
-    EXPECT_EQ(control::SaveDateText(evening), "07/03/2026-21:05:09");
-    EXPECT_EQ(control::SaveDateText(evening).size(), control::SaveDateLength);
-}
-
 TEST_F(GameFiles, FirstScoreCreatesTheFoldersAndAOneLineFile)
 {
     ASSERT_FALSE(QFileInfo::exists(m_folder));
@@ -114,23 +106,6 @@ TEST_F(GameFiles, FirstScoreCreatesTheFoldersAndAOneLineFile)
     EXPECT_EQ(line, "1 minutes 15 secondes Zoé le 05/12/2026 - 13:02:08");
     EXPECT_EQ(ReadBytes(control::ScoresFilePath(m_folder)), line.toUtf8() + "\r\n");
     EXPECT_EQ(control::ScoreList(m_folder), QStringList{line});
-}
-
-TEST_F(GameFiles, ScoresStayOneLineEachInTheOrderTheGamesEnded)
-{
-    control::AppendScore(m_folder, 300, Words, "B\r\nC", FirstSave);
-    control::AppendScore(m_folder, 7200, Words, "A", SecondSave);
-    const QStringList scores = control::ScoreList(m_folder);
-    ASSERT_EQ(scores.size(), 2);
-    EXPECT_EQ(scores[0], "5 minutes 0 secondes B  C le 05/12/2026 - 13:02:08");
-    EXPECT_EQ(scores[1], "120 minutes 0 secondes A le 05/12/2026 - 13:04:09");
-}
-
-TEST_F(GameFiles, ShowingScoresWithoutAFileGivesAnEmptyListAndCreatesNothing)
-{
-    EXPECT_TRUE(control::ScoreList(m_folder).isEmpty());
-    EXPECT_TRUE(control::LoadListEntries(m_folder, "Partie").isEmpty());
-    EXPECT_FALSE(QFileInfo::exists(m_folder));
 }
 
 TEST_F(GameFiles, DeletingAnEntryRemovesThatLineOnly)
@@ -173,48 +148,6 @@ TEST_F(GameFiles, ReadWindows1252OrUtf8AndAnyLineEnding)
     EXPECT_EQ(ReadBytes(path),
               "L\xC3\xA9"
               "a\r\n\r\nend\r\nnew\r\n");
-}
-
-TEST_F(GameFiles, AFileCopiedUnderAnotherLetterCaseIsTheOneUsed)
-{
-    WriteBytes(m_folder + "/scores/SCORES.FRD", "old\r\n");
-    control::AppendScore(m_folder, 61, Words, "X", FirstSave);
-    EXPECT_EQ(control::ScoreList(m_folder).size(), 2);
-    EXPECT_FALSE(QFileInfo::exists(m_folder + "/Scores"));
-}
-
-TEST_F(GameFiles, SavingTwiceAddsLinesThatDifferOnlyInDateAndSeconds)
-{
-    const engine::Board board = GameBoard();
-    const QString first = control::SaveGame(m_folder, board, false, 83.4, FirstSave);
-    const QString second = control::SaveGame(m_folder, board, false, 90, SecondSave);
-    const QStringList lines = control::ReadRecordLines(control::SavedGamesFilePath(m_folder));
-    ASSERT_EQ(lines, (QStringList{first, second}));
-    EXPECT_EQ(first.left(19), "05/12/2026-13:02:08");
-    EXPECT_EQ(second.left(19), "05/12/2026-13:04:09");
-    EXPECT_EQ(first.mid(19, 181), second.mid(19, 181));
-    EXPECT_EQ(first.mid(200), "83.4");
-    EXPECT_EQ(second.mid(200), "90");
-    EXPECT_EQ(control::LoadListEntries(m_folder, "Partie"),
-              (QStringList{"Partie: 05/12/2026-13:02:08 ", "Partie: 05/12/2026-13:04:09 "}));
-}
-
-TEST_F(GameFiles, AGameLoadsBackWithItsClockAndEveryPieceAGiven)
-{
-    engine::Board board = GameBoard();
-    board.StartGrid = engine::EmptyGrid(); // the 5 and the wrong 9 are the player's
-    control::SaveGame(m_folder, board, false, 120.5, FirstSave);
-
-    engine::Board loaded;
-    loaded.CandidateMarks[0][0][0] = 1;
-    const double seconds = control::LoadSavedGame(m_folder, 0, loaded);
-    EXPECT_DOUBLE_EQ(seconds, 120.5);
-    EXPECT_EQ(control::ScoreLine(seconds, Words, "", ""), "2 minutes 0 secondes  le ");
-    EXPECT_EQ(loaded.CurrentGrid, GridOf(CurrentText));
-    EXPECT_EQ(loaded.SolutionGrid, GridOf(SolutionText));
-    EXPECT_EQ(loaded.StartGrid[1][8], 8) << "the player's wrong 9 is a given now";
-    EXPECT_EQ(loaded.StartGrid, loaded.CurrentGrid);
-    EXPECT_EQ(loaded.CandidateMarks[0][0][0], 0);
 }
 
 TEST_F(GameFiles, SavingWhilePausedKeepsThePlayersGridNotTheScrambledOne)

@@ -65,13 +65,6 @@ TEST(ScoreLine, CutsTheFractionAndSplitsMinutesAndSeconds)
     EXPECT_EQ(control::ScoreLine(120.5, Words, "Ana", "d"), "2 minutes 0 secondes par Ana le d");
 }
 
-TEST(ScoreLine, KeepsCountingMinutesPastAnHour)
-{
-    EXPECT_EQ(control::ScoreLine(7200.0, Words, "Ana", "d"), "120 minutes 0 secondes par Ana le d");
-    EXPECT_EQ(control::ScoreLine(7265.99, Words, "Ana", "d"),
-              "121 minutes 5 secondes par Ana le d");
-}
-
 TEST(ScoreLine, FillsPlaceholdersInAnyLetterCase)
 {
     const control::ScoreWords shouting{"m", "s", "[NAME] ([Date]) [nAmE]"};
@@ -95,13 +88,6 @@ TEST(ScoreLine, NeverBreaksTheLineWhateverTheName)
     EXPECT_EQ(line, "0 minutes 3 secondes par Ana  Bob Cid Dan Eve Fay Gus le d");
 }
 
-TEST(ReplaceIgnoringCase, ReplacesEveryOccurrenceAndLeavesOtherTextAlone)
-{
-    EXPECT_EQ(control::ReplaceIgnoringCase("a[X]b[x]c[", "[x]", "--"), "a--b--c[");
-    EXPECT_EQ(control::ReplaceIgnoringCase("[xx]", "[x]", "y"), "[xx]");
-    EXPECT_EQ(control::ReplaceIgnoringCase("été [X]", "[x]", "à"), "été à");
-}
-
 TEST(SavedGameLine, PutsEachFieldAtItsPosition)
 {
     const std::string line = SavedLine(120.5);
@@ -114,17 +100,6 @@ TEST(SavedGameLine, PutsEachFieldAtItsPosition)
     EXPECT_EQ(line.substr(200), "120.5");
 }
 
-TEST(SavedGameLine, CutsOrPadsTheDateSoTheGridsKeepTheirPlaces)
-{
-    const engine::Grid solution = GridOf(SolutionText);
-    const std::string longDate
-        = control::SavedGameLine("05.12.2026 - 13.02.08", solution, solution, 1);
-    EXPECT_EQ(longDate.substr(0, 20), "05.12.2026 - 13.02. ");
-    const std::string shortDate = control::SavedGameLine("5/12/26", solution, solution, 1);
-    EXPECT_EQ(shortDate.substr(0, 20), "5/12/26             ");
-    EXPECT_EQ(control::ParseSavedGame(shortDate).solution, solution);
-}
-
 TEST(SecondsText, WritesADotAndNoTrailingZeros)
 {
     EXPECT_EQ(control::SecondsText(120.5), "120.5");
@@ -135,26 +110,6 @@ TEST(SecondsText, WritesADotAndNoTrailingZeros)
         clock += 0.1; // the game clock's way of counting: 0.9999999999999999
     EXPECT_EQ(control::SecondsText(clock), "1");
     EXPECT_EQ(control::SecondsText(83.3999999999995), "83.3999999999995");
-}
-
-TEST(PlayersGrid, IsTheSpareGridWhilePaused)
-{
-    engine::Board board;
-    board.CurrentGrid = GridOf(SolutionText); // what a paused board shows: scrambled pieces
-    board.SpareGrid = GridOf(CurrentText); // the player's grid, put aside
-    EXPECT_EQ(control::PlayersGrid(board, true), board.SpareGrid);
-    EXPECT_EQ(control::PlayersGrid(board, false), board.CurrentGrid);
-}
-
-TEST(ParseSavedGame, ReadsBackWhatWasWritten)
-{
-    const control::SavedGame game = control::ParseSavedGame(SavedLine(120.5));
-    EXPECT_EQ(game.date, "05/12/2026-13:02:08");
-    EXPECT_EQ(game.current, GridOf(CurrentText));
-    EXPECT_EQ(game.solution, GridOf(SolutionText));
-    EXPECT_DOUBLE_EQ(game.elapsedSeconds, 120.5);
-    EXPECT_EQ(game.current[1][0], engine::EmptyCell);
-    EXPECT_EQ(game.current[2][0], 2); // the "3" at row 1, column 3
 }
 
 TEST(ParseSavedGame, AcceptsACommaOtherEmptyMarksAndTrailingSpaces)
@@ -245,29 +200,6 @@ TEST(ParseSavedGame, FindsADigitTwiceInABoxWhenRowsAndColumnsAreWhole)
     std::string message;
     EXPECT_EQ(ProblemOf(line, message), SaveProblem::SolutionGrid);
     EXPECT_NE(message.find("twice in box 1"), std::string::npos) << message;
-}
-
-TEST(RestoreSavedGame, MakesEverySavedPieceAGivenAndClearsTheMarks)
-{
-    engine::Board board;
-    board.StartGrid = GridOf(SolutionText);
-    board.SpareGrid = GridOf(SolutionText);
-    board.CandidateMarks[4][4][4] = 1;
-    const control::SavedGame game = control::ParseSavedGame(SavedLine(5));
-    control::RestoreSavedGame(board, game);
-    EXPECT_EQ(board.CurrentGrid, GridOf(CurrentText));
-    EXPECT_EQ(board.StartGrid, GridOf(CurrentText)); // the player's pieces too
-    EXPECT_EQ(board.SolutionGrid, GridOf(SolutionText));
-    EXPECT_EQ(board.SpareGrid, GridOf(SolutionText));
-    EXPECT_EQ(board.CandidateMarks[4][4][4], 0);
-}
-
-TEST(LoadListEntry, ShowsTheLabelAndTheFirstTwentyCharacters)
-{
-    EXPECT_EQ(control::LoadListEntry("Partie", SavedLine(1)), "Partie: 05/12/2026-13:02:08 ");
-    EXPECT_EQ(control::LoadListEntry("Partie", "short"), "Partie: short");
-    EXPECT_EQ(control::LoadListEntry("P", "\u00E9123456789012345678901"),
-              "P: \u00E91234567890123456789");
 }
 
 } // namespace
