@@ -3,23 +3,11 @@
 #include "engine/Hint.h"
 #include "engine/Solver.h"
 
+#include "CheckCells.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-namespace {
-
-void CheckCells(const engine::Grid& grid)
-{
-    for (const auto& column : grid) {
-        for (const auto value : column) {
-            if (value > 8 && value != engine::EmptyCell)
-                std::abort();
-        }
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
