@@ -1,7 +1,13 @@
-// Grades, their limits and what the solver leaves in SolutionGrid.
+// The solver's grades and their limits, the puzzles graded while generating, and the hint.
 #include "engine/Solver.h"
 
+#include "engine/Generator.h"
+#include "engine/Hint.h"
 #include "support/Backtracking.h"
+
+#include <algorithm>
+#include <set>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -9,104 +15,143 @@ using namespace engine;
 
 namespace {
 
-const CombinationLists& Lists()
-{
-    static const CombinationLists lists = BuildCombinationLists();
-    return lists;
-}
+const CombinationLists Lists = BuildCombinationLists();
 
-// Generated at level 1 from seed 3327011984: 36 givens, solved by naked singles alone.
-const std::string Level1Puzzle
-    = "____7_9__+916__8_3_+2__53_1__+_2498_6_1+6_5_123__+3______72+8624____3+_738__4__+____6__8_";
-const std::string Level1Solution
+const std::string Solution
     = "538176924+916248735+247539168+724983651+685712349+391654872+862497513+173825496+459361287";
-// Generated at level 2: 31 givens.
-const std::string Level2Puzzle
-    = "__4_5__78+7_5_42__9+__6__7_45+2_______4+_8947____+_______31+_____6___+91_23__5_+6_2__9_8_";
-// Needs naked subsets by combination.
-const std::string Grade4Puzzle
+// 45 empty cells, generated at level 1: naked singles solve it.
+const std::string Level1
+    = "____7_9__+916__8_3_+2__53_1__+_2498_6_1+6_5_123__+3______72+8624____3+_738__4__+____6__8_";
+// 61 empty cells; needs naked subsets by combination.
+const std::string Grade4
     = "4______6_+___8__5_2+_3_______+____7_4__+____2_8__+65__3____+_4____2__+____5__9_+8__9_3___";
+// The solution with box 0 thinned to one given.
+const std::string SparseBox
+    = "5__176924+___248735+___539168+724983651+685712349+391654872+862497513+173825496+459361287";
+// Two 3s in row 0 and one empty cell, whose peers do not see the clash.
+const std::string Clash
+    = "338176924+916248735+247539168+724983651+685712349+39165_872+862497513+173825496+459361287";
+const std::string Empty(81, '_');
 
-Board BoardWith(const std::string& puzzle)
+Board Generate(int level, std::uint32_t seed)
 {
     Board board;
-    board.ReadCurrentGridText(puzzle);
+    board.CandidateMarks[4][4][4] = 1;
+    Random random(seed);
+    GeneratePuzzle(board, random, Lists, level);
+    return board;
+}
+
+Board GameWithGivens(const std::string& givens)
+{
+    Board board;
+    board.ReadSolutionGridText(Solution);
+    board.ReadCurrentGridText(givens);
+    board.CopyCurrentToStart();
     return board;
 }
 
 } // namespace
 
-TEST(SolveLogically, AFullGridIsSolvedAtGradeZeroWhateverTheHighestGrade)
+TEST(SolveLogically, GivesTheFirstGradeWithinItsLimitsThatSolvesThePuzzle)
 {
-    for (int highest = 0; highest <= 5; ++highest) {
-        Board board = BoardWith(Level1Solution);
-        EXPECT_EQ(SolveLogically(board, Lists(), highest), (SolveResult{true, 0}));
-        EXPECT_EQ(board.SolutionGrid, board.CurrentGrid);
+    // Puzzle, highest grade, result. 45 empty cells are over grade 0's limit, and grades 0 to 2
+    // refuse a box with fewer than two givens; a highest grade below 0 acts as 0 and one above 5 as
+    // 5; clashing givens are trusted.
+    const std::vector<std::tuple<std::string, int, SolveResult>> cases{
+        {Solution, 0, {true, 0}}, {Solution, 5, {true, 0}},  {Level1, 5, {true, 1}},
+        {Level1, 0, {false, 1}},  {Level1, -1, {false, 1}},  {Grade4, 4, {true, 4}},
+        {Grade4, 3, {false, 4}},  {SparseBox, 5, {true, 3}}, {SparseBox, 2, {false, 3}},
+        {Empty, 5, {false, 5}},   {Empty, 99, {false, 5}},   {Empty, 2, {false, 3}},
+        {Clash, 5, {true, 0}}};
+    for (const auto& [puzzle, highest, expected] : cases) {
+        SCOPED_TRACE(puzzle + " up to grade " + std::to_string(highest));
+        Board board;
+        board.ReadCurrentGridText(puzzle);
+        const Grid givens = board.CurrentGrid;
+        EXPECT_EQ(SolveLogically(board, Lists, highest), expected);
+        EXPECT_EQ(board.CurrentGrid, givens);
+        if (!expected.solved) {
+            EXPECT_EQ(board.SolutionGrid, givens); // refused grades leave the givens
+            continue;
+        }
+        EXPECT_TRUE(std::ranges::equal(Flatten(givens), Flatten(board.SolutionGrid),
+                                       [](int g, int s) { return g == EmptyCell || g == s; }));
+        EXPECT_EQ(testsupport::IsValidFullGrid(board.SolutionGrid), puzzle != Clash);
     }
 }
 
-TEST(SolveLogically, ThirtySixEmptyCellsSkipGradeZeroAndSolveAtGradeOne)
+TEST(GeneratePuzzle, EveryLevelGivesAUniquePuzzleSolvedAtThatLevelToItsOwnSolution)
 {
-    Board board = BoardWith(Level1Puzzle);
-    const Grid puzzle = board.CurrentGrid;
-    EXPECT_EQ(SolveLogically(board, Lists(), 5), (SolveResult{true, 1}));
-    EXPECT_EQ(board.WriteSolutionGridText(), Level1Solution);
-    EXPECT_EQ(board.CurrentGrid, puzzle);
-    // Allowed grade 0 only: the limits refuse it, so nothing runs and the givens come back.
-    EXPECT_EQ(SolveLogically(board, Lists(), 0), (SolveResult{false, 1}));
-    EXPECT_EQ(board.SolutionGrid, puzzle);
-}
+    for (int level = 0; level <= 4; ++level) {
+        for (std::uint32_t seed : {11u, 2024u, 31337u, 777777u, 4000000000u}) {
+            SCOPED_TRACE("level " + std::to_string(level) + ", seed " + std::to_string(seed));
+            Board board = Generate(level, seed);
+            EXPECT_EQ(board.StartGrid, board.CurrentGrid);
+            EXPECT_EQ(board.SpareGrid, board.SolutionGrid);
+            EXPECT_EQ(board.CandidateMarks[4][4][4], 0);
+            ASSERT_TRUE(testsupport::IsValidFullGrid(board.SolutionGrid));
+            EXPECT_EQ(testsupport::CountSolutions(board.CurrentGrid), 1);
 
-TEST(SolveLogically, ReturnsTheFirstGradeThatSolvesNotTheHighestAllowed)
-{
-    Board board = BoardWith(Level2Puzzle);
-    EXPECT_EQ(SolveLogically(board, Lists(), 4), (SolveResult{true, 2}));
-    EXPECT_EQ(SolveLogically(board, Lists(), 1), (SolveResult{false, 2}));
-    EXPECT_FALSE(board.SolutionComplete());
-}
-
-TEST(SolveLogically, AGradeFourPuzzleNeedsTheCombinationSearch)
-{
-    Board board = BoardWith(Grade4Puzzle);
-    EXPECT_EQ(SolveLogically(board, Lists(), 3), (SolveResult{false, 4}));
-    EXPECT_EQ(SolveLogically(board, Lists(), 4), (SolveResult{true, 4}));
-    EXPECT_TRUE(testsupport::IsValidFullGrid(board.SolutionGrid));
-    Board check = BoardWith(Grade4Puzzle);
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (check.CurrentGrid[x][y] != EmptyCell) {
-                EXPECT_EQ(board.SolutionGrid[x][y], check.CurrentGrid[x][y]);
+            const Grid solution = board.SolutionGrid;
+            const SolveResult result = SolveLogically(board, Lists, level);
+            EXPECT_TRUE(result.solved);
+            EXPECT_TRUE(result.grade == level || level == 4) << "grade " << result.grade;
+            EXPECT_EQ(board.SolutionGrid, solution);
+            if (level == 0) {
+                EXPECT_EQ(board.FilledCellCount(), 46);
+                for (const int unknown : {-1, 5}) // a level outside 0..4 acts as 0
+                    EXPECT_EQ(Generate(unknown, seed).StartGrid, board.StartGrid) << unknown;
+            }
+            for (int b = 0; b < 9 && level <= 2; ++b)
+                EXPECT_GE(board.FilledInBox(BoxOriginX(b), BoxOriginY(b)), 2) << "box " << b;
+            if (level < 4)
+                continue;
+            // A very hard puzzle is thinned until no further removal can be solved.
+            for (const Cell cell : board.FilledCellList()) {
+                Board thinner = board;
+                thinner.CurrentGrid[cell.x][cell.y] = EmptyCell;
+                EXPECT_FALSE(SolveLogically(thinner, Lists, 4).solved) << cell.x << "," << cell.y;
             }
         }
     }
 }
 
-TEST(SolveLogically, AnUnsolvableGridGivesGradeFiveAndAHigherLimitActsAsFive)
+TEST(ChooseHint, ListsWrongPiecesRowByRowOrElseGivesNoHintWhenNoTextIsSingle)
 {
-    Board empty;
-    EXPECT_EQ(SolveLogically(empty, Lists(), 5), (SolveResult{false, 5}));
-    EXPECT_EQ(SolveLogically(empty, Lists(), 99), (SolveResult{false, 5}));
-    EXPECT_EQ(SolveLogically(empty, Lists(), 2), (SolveResult{false, 3}));
-    EXPECT_EQ(empty.SolutionGrid, EmptyGrid());
+    Board board = GameWithGivens(Empty);
+    board.CurrentGrid[1][2] = board.CurrentGrid[8][0] = 0; // a 1 where a 4 belongs: wrong
+    board.CurrentGrid[0][1] = board.SolutionGrid[0][1]; // right
+    const Grid before = board.CurrentGrid;
+    Random random(5);
+    const HintChoice choice = ChooseHint(board, random, Lists);
+    EXPECT_EQ(choice.kind, HintChoice::Kind::WrongPieces);
+    EXPECT_EQ(choice.wrong, (std::vector<Cell>{{8, 0}, {1, 2}}));
+    EXPECT_EQ(board.CurrentGrid, before);
+    board.ClearBoard(); // every text holds all nine values
+    EXPECT_EQ(ChooseHint(board, random, Lists).kind, HintChoice::Kind::NoHint);
+    EXPECT_EQ(board.CurrentGrid, EmptyGrid());
+    EXPECT_EQ(random.Seed(), 5u); // neither draws
 }
 
-TEST(SolveLogically, ABoxWithOneGivenIsNeverGradedBelowThree)
+TEST(ChooseHint, CanFallOnACellThePlayerFilledButNeverOnAGiven)
 {
-    // The level 1 solution with box 0 thinned to one given: easy for naked singles, but
-    // grades 0 to 2 refuse puzzles with a box of fewer than two givens.
-    Board board = BoardWith(Level1Solution);
-    for (int p = 1; p < 9; ++p)
-        board.CurrentGrid[p % 3][p / 3] = EmptyCell;
-    EXPECT_EQ(SolveLogically(board, Lists(), 5), (SolveResult{true, 3}));
-    EXPECT_EQ(SolveLogically(board, Lists(), 2), (SolveResult{false, 3}));
-}
-
-TEST(SolveLogically, TrustsContradictoryGivensAndStillEnds)
-{
-    Board board = BoardWith(Level1Solution);
-    board.CurrentGrid[0][0] = board.CurrentGrid[1][0]; // the same digit twice in row 0
-    board.CurrentGrid[5][5] = EmptyCell;
-    const SolveResult result = SolveLogically(board, Lists(), 5);
-    EXPECT_TRUE(result.solved);
-    EXPECT_FALSE(testsupport::IsValidFullGrid(board.SolutionGrid));
+    // Every cell but (2, 2) and (6, 6) is a given; the player has filled (6, 6) correctly.
+    std::string givens = Solution;
+    givens[2 * 10 + 2] = givens[6 * 10 + 6] = '_';
+    Board board = GameWithGivens(givens);
+    board.CurrentGrid[6][6] = board.SolutionGrid[6][6];
+    std::set<std::pair<int, int>> drawn;
+    for (std::uint32_t seed = 0; seed < 30; ++seed) {
+        Board game = board;
+        Random random(seed);
+        const HintChoice choice = ChooseHint(game, random, Lists);
+        ASSERT_EQ(choice.kind, HintChoice::Kind::Placed);
+        drawn.emplace(choice.cell.x, choice.cell.y);
+        Grid expected = board.CurrentGrid;
+        expected[choice.cell.x][choice.cell.y] = board.SolutionGrid[choice.cell.x][choice.cell.y];
+        EXPECT_EQ(choice.value, expected[choice.cell.x][choice.cell.y]);
+        EXPECT_EQ(game.CurrentGrid, expected);
+    }
+    EXPECT_EQ(drawn, (std::set<std::pair<int, int>>{{2, 2}, {6, 6}}));
 }

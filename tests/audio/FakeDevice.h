@@ -13,47 +13,30 @@ class FakeDevice final : public audio::AudioDevice
 public:
     void Open(const QString& path) override
     {
-        calls << QStringLiteral("open ") + QFileInfo(path).fileName();
+        calls << "open " + QFileInfo(path).fileName();
         openPath = path;
         playing = atEnd = false;
-        position = 0;
-        length = lengthAtOpen;
+        length = -1;
         if (failAtOpen)
             ReportFailure();
     }
-    void Play() override { calls << QStringLiteral("play"), playing = true; }
-    void Pause() override { calls << QStringLiteral("pause"), playing = false; }
-    void Close() override
-    {
-        calls << QStringLiteral("close");
-        openPath.clear();
-        playing = atEnd = false;
-        length = -1;
-    }
+    void Play() override { calls << "play", playing = true; }
+    void Pause() override { calls << "pause", playing = false; }
+    void Close() override { calls << "close", openPath.clear(), playing = atEnd = false; }
     [[nodiscard]] qint64 Length() const override { return length; }
-    [[nodiscard]] qint64 Position() const override { return position; }
-    void SetVolume(int v) override { calls << QStringLiteral("volume %1").arg(v), volume = v; }
+    [[nodiscard]] qint64 Position() const override { return 0; }
+    void SetVolume(int v) override { calls << QString("volume %1").arg(v), volume = v; }
     [[nodiscard]] bool AtEnd() const override { return atEnd; }
 
     // What the back end does on its own, when a test says so.
     void ReportLength(qint64 milliseconds) { emit LengthKnown(length = milliseconds); }
-    void ReportFailure() { emit Failed(QStringLiteral("cannot decode")); }
-    void Advance(qint64 milliseconds) { position += playing ? milliseconds : 0; }
-    // Ends the title as the real back end does: its position a little short of its length.
-    void PlayToEnd()
-    {
-        position = length - 4;
-        playing = false;
-        atEnd = true;
-    }
+    void ReportFailure() { emit Failed("cannot decode"); }
 
     QStringList calls;
     QString openPath;
     bool playing = false;
+    bool atEnd = false; // the back end's end of media
     qint64 length = -1;
-    qint64 position = 0;
     int volume = -1;
-    bool atEnd = false;
-    qint64 lengthAtOpen = -1; // a length the device knows as soon as it opens a file
-    bool failAtOpen = false;
+    bool failAtOpen = false; // refuses every file as it opens it
 };

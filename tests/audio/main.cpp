@@ -4,19 +4,14 @@
 #include "audio/mp3.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 
 #include <QApplication>
 #include <QTimer>
 
 #include <gtest/gtest.h>
 
-namespace {
-
-// Drives the music and the effects as the game would, and prints every status message. The
-// process must end normally, having printed one message.
-int RunSilentMachine(const QString& musicFolder, const QString& soundFolder)
+// Drives the music and the effects as the game would and prints every status message.
+static int RunSilentMachine(const QString& musicFolder, const QString& soundFolder)
 {
     audio::TFormLecteurMP3 player;
     audio::SoundEffects effects;
@@ -26,19 +21,15 @@ int RunSilentMachine(const QString& musicFolder, const QString& soundFolder)
     });
     player.AjouteListeDeMusiques(musicFolder, QString());
     player.PlayCurrentTitle();
-    player.Pause();
-    player.Play();
     player.Play();
     player.Stop();
-    effects.JoueSon(QStringLiteral("erase"));
+    effects.JoueSon("erase");
     QTimer::singleShot(500, qApp, &QCoreApplication::quit);
     QCoreApplication::exec();
     std::printf("available: %d %s\n", player.AudioAvailable() ? 1 : 0,
                 qUtf8Printable(player.CurrentTitle()));
-    return EXIT_SUCCESS;
+    return 0;
 }
-
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -46,7 +37,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    if (argc == 4 && std::strcmp(argv[1], "--silent-machine") == 0)
+    if (argc == 4 && qstrcmp(argv[1], "--silent-machine") == 0)
         return RunSilentMachine(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -1,10 +1,9 @@
 // Known grids for the game tests, as grid texts.
 #pragma once
 
-#include "control/GameTexts.h"
 #include "engine/Board.h"
 
-#include <QString>
+#include <initializer_list>
 
 namespace game_testing {
 
@@ -20,10 +19,13 @@ inline engine::Grid GridOf(const char* text)
     return grid;
 }
 
-// Language line n reads "L<n>": every text a command builds is then known by heart.
-inline QString FakeLine(int n)
+// The solved grid without the cells listed, which the player has to fill.
+inline engine::Grid SolvedWithout(std::initializer_list<engine::Cell> cells)
 {
-    return QStringLiteral("L%1").arg(n);
+    engine::Grid grid = GridOf(Solved);
+    for (const engine::Cell cell : cells)
+        grid[cell.x][cell.y] = engine::EmptyCell;
+    return grid;
 }
 
 } // namespace game_testing

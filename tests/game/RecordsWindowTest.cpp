@@ -4,211 +4,136 @@
 
 #include <QDir>
 #include <QFile>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPrinter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 using game_testing::GridOf;
-using game_testing::PlayedWindow;
 using game_testing::Solved;
+using game_testing::SolvedWithout;
 
 namespace {
 
-// Answers the next message window: selects a row of its list first (-1: none), remembers the
-// entries it showed, then presses the button.
-class ListAnswer
+// Clicks the button and answers the message window it opens: selects a row of its list first
+// (-1: none), then presses answer 1 or 2. Returns the entries the list showed.
+QStringList ClickAndChoose(TfrmMain& w, QWidget* button, int row, int answer)
 {
-public:
-    ListAnswer(TfrmMain& w, int row, int button)
-    {
-        m_timer.setInterval(0);
-        QObject::connect(&m_timer, &QTimer::timeout, [&w, row, button, this] {
-            TFormFenetre* message = w.FormFenetre;
-            if (!message->isVisible())
-                return;
-            m_timer.stop();
-            for (int i = 0; i < message->ListBox1->count(); ++i)
-                entries.append(message->ListBox1->item(i)->text());
-            if (row >= 0)
-                message->ListBox1->setCurrentRow(row);
-            else
-                message->ListBox1->clearSelection();
-            QTest::mouseClick(button == 1 ? message->ToolButton1 : message->ToolButton2,
-                              Qt::LeftButton);
-        });
-        m_timer.start();
-    }
-
     QStringList entries;
+    const QObject scope; // the answer is dropped if no window opened
+    QTimer::singleShot(0, &scope, [&] {
+        QListWidget& list = *w.FormFenetre->ListBox1;
+        for (int i = 0; i < list.count(); ++i)
+            entries.append(list.item(i)->text());
+        row >= 0 ? list.setCurrentRow(row) : list.clearSelection();
+        QTest::mouseClick(answer == 1 ? w.FormFenetre->ToolButton1 : w.FormFenetre->ToolButton2,
+                          Qt::LeftButton);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return entries;
+}
 
-private:
-    QTimer m_timer;
-};
-
-class RecordsWindow : public PlayedWindow
+// The scores and saved games of the temporary home, emptied for each test.
+class RecordsWindow : public game_testing::PlayedWindow
 {
 protected:
-    RecordsWindow()
-    {
-        QDir(w.GameFolder()).removeRecursively();
-        w.ShowErrorBox = [this](const QString& text) { errors.append(text); };
-    }
-
-    [[nodiscard]] QStringList FileLines(const QString& path) const
-    {
-        return control::ReadRecordLines(path);
-    }
-
-    QStringList errors;
+    RecordsWindow() { QDir(w.GameFolder()).removeRecursively(); }
 };
-
-engine::Grid SolvedWithout(std::initializer_list<engine::Cell> cells)
-{
-    engine::Grid grid = GridOf(Solved);
-    for (const engine::Cell cell : cells)
-        grid[cell.x][cell.y] = engine::EmptyCell;
-    return grid;
-}
 
 } // namespace
 
-TEST_F(RecordsWindow, ASavedGameComesBackWithItsClockAndEveryPieceAGiven)
+TEST_F(RecordsWindow, ASavedGameComesBackFromTheMainMenuWithItsClockAndEveryPieceAGiven)
 {
     StartKnownGame(SolvedWithout({{0, 0}, {4, 4}, {8, 8}}));
     Play(0, 0, 0); // the player's correct 1
     w.ElapsedSeconds = 125.5;
     QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    EXPECT_EQ(w.StatusBar1->PanelText(4), game_testing::FakeLine(50));
+    EXPECT_EQ(Panel(4), "L50");
     const engine::Grid saved = w.GameBoard().CurrentGrid;
 
     Play(4, 4, 4);
     w.ElapsedSeconds = 400;
-    ListAnswer answer(w, 0, 1);
-    QTest::mouseClick(w.BtCharger, Qt::LeftButton);
-    ASSERT_EQ(answer.entries.size(), 1);
-    EXPECT_TRUE(answer.entries[0].startsWith(game_testing::FakeLine(72) + ": "));
-    EXPECT_TRUE(errors.isEmpty()) << errors.join("\n").toStdString();
-
-    const engine::Board& board = w.GameBoard();
-    EXPECT_EQ(board.CurrentGrid, saved);
-    EXPECT_EQ(board.StartGrid, saved); // the player's 1 is a given now
-    EXPECT_EQ(board.SolutionGrid, GridOf(Solved));
+    {
+        game_testing::MessageAnswers back(w, 1);
+        QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
+    }
+    const QStringList entries = ClickAndChoose(w, w.BtChargeInMenu, 0, 1);
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_TRUE(entries[0].startsWith("L72: ")) << entries[0].toStdString();
+    EXPECT_EQ(w.GameBoard().CurrentGrid, saved);
+    EXPECT_EQ(w.GameBoard().StartGrid, saved) << "the player's 1 is a given now";
+    EXPECT_EQ(w.GameBoard().SolutionGrid, GridOf(Solved));
     EXPECT_DOUBLE_EQ(w.ElapsedSeconds, 125.5);
     EXPECT_EQ(w.GameState, GameStatus::Playing);
-    EXPECT_TRUE(w.BtSolve->isEnabled());
-    EXPECT_TRUE(w.btCheck->isEnabled());
-    EXPECT_FALSE(w.FormFenetre->ListBox1->isVisible());
+    EXPECT_TRUE(w.Panel_MenuJeu->isVisible() && !w.Panel_MenuPrincipal->isVisible());
+    EXPECT_TRUE(w.BtSolve->isEnabled() && w.btCheck->isEnabled() && w.Timer1.isActive());
+    EXPECT_FALSE(w.BtValider->isVisible() || w.FormFenetre->ListBox1->isVisible());
 }
 
-TEST_F(RecordsWindow, CancellingOrChoosingNothingLoadsNothing)
+TEST_F(RecordsWindow, CancellingChoosingNothingOrABrokenLineLeavesTheGameAsItWas)
 {
     StartKnownGame(SolvedWithout({{0, 0}, {4, 4}}));
     QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    Play(0, 0, 0);
-    const engine::Grid before = w.GameBoard().CurrentGrid;
-    {
-        ListAnswer answer(w, 0, 2);
-        QTest::mouseClick(w.BtCharger, Qt::LeftButton);
-    }
-    EXPECT_EQ(w.GameBoard().CurrentGrid, before);
-    {
-        ListAnswer answer(w, -1, 1);
-        QTest::mouseClick(w.BtCharger, Qt::LeftButton);
-    }
-    EXPECT_EQ(w.GameBoard().CurrentGrid, before);
-}
-
-TEST_F(RecordsWindow, ABrokenLineIsNamedAndTheGameInProgressStaysAsItWas)
-{
-    StartKnownGame(SolvedWithout({{0, 0}, {4, 4}}));
-    QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    const QString path = control::SavedGamesFilePath(w.GameFolder());
-    QStringList lines = FileLines(path);
-    ASSERT_EQ(lines.size(), 1);
-    lines[0] = lines[0].left(150); // cut inside the solution
-    control::WriteRecordLines(path, lines);
-
     Play(0, 0, 0);
     w.ElapsedSeconds = 42;
     const engine::Board before = w.GameBoard();
-    ListAnswer answer(w, 0, 1);
-    QTest::mouseClick(w.BtCharger, Qt::LeftButton);
-    ASSERT_EQ(errors.size(), 1);
-    EXPECT_EQ(w.GameBoard().CurrentGrid, before.CurrentGrid);
-    EXPECT_EQ(w.GameBoard().StartGrid, before.StartGrid);
-    EXPECT_EQ(w.GameBoard().SolutionGrid, before.SolutionGrid);
-    EXPECT_DOUBLE_EQ(w.ElapsedSeconds, 42);
-}
+    const auto unchanged = [&] {
+        EXPECT_EQ(w.GameBoard().CurrentGrid, before.CurrentGrid);
+        EXPECT_EQ(w.GameBoard().StartGrid, before.StartGrid);
+        EXPECT_DOUBLE_EQ(w.ElapsedSeconds, 42);
+    };
+    for (const auto& [row, answer] : {std::pair(0, 2), std::pair(-1, 1)}) {
+        ClickAndChoose(w, w.BtCharger, row, answer);
+        unchanged();
+    }
+    EXPECT_TRUE(test.errors.isEmpty());
 
-TEST_F(RecordsWindow, LoadingFromTheMainMenuOpensTheGameScreen)
-{
-    StartKnownGame(SolvedWithout({{3, 3}}));
-    QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    w.Panel_MenuJeu->hide();
-    w.Panel_MenuPrincipal->show();
-    ListAnswer answer(w, 0, 1);
-    QTest::mouseClick(w.BtChargeInMenu, Qt::LeftButton);
-    EXPECT_FALSE(w.Panel_MenuPrincipal->isVisible());
-    EXPECT_TRUE(w.Panel_MenuJeu->isVisible());
-    EXPECT_FALSE(w.BtValider->isVisible());
-    EXPECT_EQ(w.GameState, GameStatus::Playing);
+    const QString path = control::SavedGamesFilePath(w.GameFolder());
+    const QStringList lines = control::ReadRecordLines(path);
+    ASSERT_EQ(lines.size(), 1);
+    control::WriteRecordLines(path, {lines[0].left(150)}); // cut inside the solution
+    ClickAndChoose(w, w.BtCharger, 0, 1);
+    ASSERT_EQ(test.errors.size(), 1);
+    EXPECT_TRUE(test.errors[0].contains("solution grid")) << test.errors[0].toStdString();
+    unchanged();
 }
 
 TEST_F(RecordsWindow, AFinishedGameAddsOneScoreLineThatTheScoresListShowsAndDeletes)
 {
     w.AjouteScore = [this] { w.AddScore(); };
-    w.NomDuJoueur->setText("Ada\nLovelace");
     StartKnownGame(SolvedWithout({{2, 5}}));
     w.ElapsedSeconds = 61.9;
     {
         game_testing::MessageAnswers answers(w, 1);
         Play(2, 5, GridOf(Solved)[2][5]);
     }
-    const QStringList scores = FileLines(control::ScoresFilePath(w.GameFolder()));
+    const QString path = control::ScoresFilePath(w.GameFolder());
+    const QStringList scores = control::ReadRecordLines(path);
     ASSERT_EQ(scores.size(), 1);
-    // Whole minutes and seconds, the template's "[name]" with the name on one line.
     EXPECT_TRUE(scores[0].startsWith("1 L47 1 L48 ")) << scores[0].toStdString();
-    EXPECT_FALSE(scores[0].contains('\n'));
-    EXPECT_TRUE(errors.isEmpty());
 
-    ListAnswer answer(w, -1, 1);
-    QTest::mouseClick(w.Scores, Qt::LeftButton);
-    EXPECT_EQ(answer.entries, scores);
-
-    // "Effacer" on the scores list removes the line from the file, then the entry.
-    w.FormFenetre->setWindowTitle("scores");
-    w.FormFenetre->ListBox1->clear();
-    w.FormFenetre->ListBox1->addItems(scores);
+    EXPECT_EQ(ClickAndChoose(w, w.Scores, -1, 1), scores);
+    // "Effacer" on the shown list removes the line from the file, then the entry.
     w.FormFenetre->ListBox1->setCurrentRow(0);
     w.FormFenetre->EffacerClick();
-    EXPECT_TRUE(FileLines(control::ScoresFilePath(w.GameFolder())).isEmpty());
+    EXPECT_TRUE(control::ReadRecordLines(path).isEmpty());
     EXPECT_EQ(w.FormFenetre->ListBox1->count(), 0);
 }
 
 TEST_F(RecordsWindow, PrintingAsksForAPrinterAndACancelPrintsNothing)
 {
     StartKnownGame(SolvedWithout({{0, 0}}));
-    QTemporaryDir dir;
-    const QString path = dir.filePath("grid.pdf");
-    bool accept = false;
-    int asked = 0;
-    w.AskForPrinter = [&](QPrinter& printer) {
-        ++asked;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(path);
-        return accept;
-    };
-    ASSERT_TRUE(w.BtPrint->isVisible()); // the first theme shows it
-    QTest::mouseClick(w.BtPrint, Qt::LeftButton);
-    EXPECT_EQ(asked, 1);
-    EXPECT_FALSE(QFile::exists(path));
-    accept = true;
-    QTest::mouseClick(w.BtPrint, Qt::LeftButton);
-    EXPECT_EQ(asked, 2);
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.readAll().startsWith("%PDF"));
+    const QString path = install.Folder() + "grid.pdf";
+    for (const bool accept : {false, true}) {
+        int asked = 0;
+        w.AskForPrinter = [&](QPrinter& printer) {
+            ++asked;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return accept;
+        };
+        QTest::mouseClick(w.BtPrint, Qt::LeftButton);
+        EXPECT_EQ(asked, 1);
+        EXPECT_EQ(QFile::exists(path), accept);
+    }
 }

@@ -69,21 +69,16 @@ protected:
         QTest::mouseClick(w.Image32View, button, {}, OnSurface(window));
     }
 
-    void MoveTo(QPoint window) { QTest::mouseMove(w.Image32View, OnSurface(window)); }
-
-    // Lets the opening spin run out, puts the pointer on the middle of the choice's square and
-    // clicks it there. choice: 1 erase, 2..10 the digits 1..9.
+    // Lets the opening spin run out, moves the pointer from the cell to the middle of choice
+    // (1 erase, 2..10 the digits 1..9) with redraws on the way, as a player does (a jump beyond
+    // the board's surroundings with nothing hovered yet would close the ring), and clicks it.
     void ClickChoice(int choice, Qt::MouseButton button = Qt::LeftButton)
     {
         for (int redraw = 0; redraw < 4; ++redraw)
             w.DessineGrille();
         ASSERT_EQ(w.PickerSpin, 0);
-        // The ring is drawn on the surface, whose coordinates the pointer moves report.
         const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
             + QPoint(20, 20);
-        // The pointer travels from the cell to the choice with redraws on the way, as a
-        // player's does: a ring on an edge cell has choices beyond the board's surroundings,
-        // and a jump straight there with nothing hovered yet would close the ring.
         const QPoint from = OnSurface(CellCentre(w.PickedX, w.PickedY));
         for (int step = 1; step <= 10; ++step) {
             QTest::mouseMove(w.Image32View, from + (middle - from) * step / 10);
@@ -103,8 +98,8 @@ protected:
         ASSERT_FALSE(w.PickerOpen);
     }
 
-    // A new game at the first level from the main menu, then the board replaced by a known
-    // one: givens as given, solved as the solution.
+    // A new game at the first level from the main menu, its board replaced by givens whose
+    // solution is Solved; the clock then ticks only by hand.
     void StartKnownGame(const engine::Grid& givens)
     {
         QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
@@ -113,7 +108,6 @@ protected:
         board.CurrentGrid = givens;
         board.SolutionGrid = GridOf(Solved);
         board.CandidateMarks = {};
-        // The tests tick the clock by hand.
         w.Timer1.stop();
         w.DessineGrille();
     }

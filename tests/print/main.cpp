@@ -1,13 +1,9 @@
-// Test entry: an offscreen application, since fonts and painting need one.
-#include <QApplication>
+// Runs the printing tests offscreen, with the user's folders in a temporary place.
+#include "support/TestHome.h"
 
-#include <gtest/gtest.h>
+#include <QApplication>
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return testsupport::RunTestsWithTemporaryHome<QApplication>(argc, argv);
 }

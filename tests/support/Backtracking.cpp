@@ -1,7 +1,5 @@
-// Plain recursive backtracking over the first empty cell with the fewest options.
+// Plain recursive backtracking over the cells in memory order.
 #include "support/Backtracking.h"
-
-#include <array>
 
 namespace testsupport {
 
@@ -10,50 +8,29 @@ namespace {
 bool Allowed(const engine::Grid& grid, int x, int y, int v)
 {
     for (int i = 0; i < 9; ++i) {
-        if (grid[i][y] == v || grid[x][i] == v)
+        if (grid[i][y] == v || grid[x][i] == v || grid[x / 3 * 3 + i % 3][y / 3 * 3 + i / 3] == v)
             return false;
-    }
-    const int bx = x / 3 * 3;
-    const int by = y / 3 * 3;
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            if (grid[bx + i][by + j] == v)
-                return false;
-        }
     }
     return true;
 }
 
-void Count(engine::Grid& grid, int limit, int& found)
+// The solutions found from the first empty cell at or after flat index i, at most limit.
+int Count(engine::Grid& grid, int i, int limit)
 {
-    int bestX = -1;
-    int bestY = -1;
-    int bestOptions = 10;
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (grid[x][y] != engine::EmptyCell)
-                continue;
-            int options = 0;
-            for (int v = 0; v < 9; ++v)
-                options += Allowed(grid, x, y, v);
-            if (options < bestOptions) {
-                bestOptions = options;
-                bestX = x;
-                bestY = y;
-            }
+    while (i < 81 && grid[i / 9][i % 9] != engine::EmptyCell)
+        ++i;
+    if (i == 81)
+        return 1;
+    int found = 0;
+    auto& cell = grid[i / 9][i % 9];
+    for (int v = 0; v < 9 && found < limit; ++v) {
+        if (Allowed(grid, i / 9, i % 9, v)) {
+            cell = static_cast<std::uint8_t>(v);
+            found += Count(grid, i + 1, limit - found);
+            cell = engine::EmptyCell;
         }
     }
-    if (bestX < 0) {
-        ++found;
-        return;
-    }
-    for (int v = 0; v < 9 && found < limit; ++v) {
-        if (!Allowed(grid, bestX, bestY, v))
-            continue;
-        grid[bestX][bestY] = static_cast<std::uint8_t>(v);
-        Count(grid, limit, found);
-        grid[bestX][bestY] = engine::EmptyCell;
-    }
+    return found;
 }
 
 } // namespace
@@ -61,33 +38,20 @@ void Count(engine::Grid& grid, int limit, int& found)
 int CountSolutions(const engine::Grid& grid, int limit)
 {
     engine::Grid work = grid;
-    int found = 0;
-    Count(work, limit, found);
-    return found;
+    return Count(work, 0, limit);
 }
 
 bool IsValidFullGrid(const engine::Grid& grid)
 {
-    for (int a = 0; a < 9; ++a) {
-        std::array<int, 9> row{};
-        std::array<int, 9> column{};
-        std::array<int, 9> box{};
-        for (int b = 0; b < 9; ++b) {
-            const int r = grid[b][a];
-            const int c = grid[a][b];
-            const int x = (a % 3) * 3 + b % 3;
-            const int y = (a / 3) * 3 + b / 3;
-            const int q = grid[x][y];
-            if (r > 8 || c > 8 || q > 8)
-                return false;
-            ++row[r];
-            ++column[c];
-            ++box[q];
-        }
-        for (int v = 0; v < 9; ++v) {
-            if (row[v] != 1 || column[v] != 1 || box[v] != 1)
-                return false;
-        }
+    // Each value must be allowed back into its own cell once the cell is emptied.
+    engine::Grid work = grid;
+    for (int i = 0; i < 81; ++i) {
+        auto& cell = work[i / 9][i % 9];
+        const int v = cell;
+        cell = engine::EmptyCell;
+        if (v > 8 || !Allowed(work, i / 9, i % 9, v))
+            return false;
+        cell = static_cast<std::uint8_t>(v);
     }
     return true;
 }

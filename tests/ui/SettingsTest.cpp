@@ -1,6 +1,4 @@
-// The six settings: defaults on a first start, the round trip through the store, bad values.
-#include "control/Settings.h"
-
+// The start-up and the six settings: defaults, the round trip through the store, bad values.
 #include "Support.h"
 
 #include <QLineEdit>
@@ -9,112 +7,70 @@
 
 #include <gtest/gtest.h>
 
-using testing_support::TestInstall;
-using testing_support::TestWindow;
+using namespace testing_support;
 
 namespace {
 
-void Store(const QString& file, const QString& key, const QString& value)
+// What the window shows of the settings: volume, theme, level, display, name, music paused.
+QStringList Shown(const TfrmMain& w)
 {
-    QSettings settings(file, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("TERVALIN SUDOKU"));
-    settings.setValue(key, value);
-}
-
-QString Stored(const QString& file, const QString& key)
-{
-    QSettings settings(file, QSettings::IniFormat);
-    settings.beginGroup(QStringLiteral("TERVALIN SUDOKU"));
-    return settings.value(key).toString();
+    return QStringList() << QString::number(w.TrackBarMP3->value()) << w.ComboBox1->Text()
+                         << w.ComboBox2->Text() << w.ComboBox4->Text() << w.NomDuJoueur->text()
+                         << (w.MusicPaused ? "1" : "0");
 }
 
 } // namespace
 
-TEST(Settings, AFirstStartShowsTheDefaultsAndStartsTheMusic)
-{
-    TestInstall install;
-    TestWindow test(install);
-    int musicStarts = 0;
-    test.window->PlayCurrentTitle = [&] { ++musicStarts; };
-    test.StartUp();
-    TfrmMain& w = *test.window;
-    EXPECT_EQ(w.TrackBarMP3->value(), 500);
-    EXPECT_EQ(w.NomDuJoueur->text(), "Joueur");
-    EXPECT_EQ(w.ComboBox1->Text(), "Ivoire");
-    EXPECT_EQ(w.ComboBox2->Text(), "Très facile");
-    EXPECT_EQ(w.ComboBox4->Text(), "Fenêtre");
-    EXPECT_FALSE(w.MusicPaused);
-    EXPECT_EQ(musicStarts, 1);
-    EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join(u'\n').toStdString();
-}
-
-TEST(Settings, ClosingWritesAllSixExactlyAsShown)
+TEST(Settings, AFirstStartShowsTheDefaultsOnceLoadedAndClosingKeepsAllSixForTheNextStart)
 {
     TestInstall install;
     {
         TestWindow test(install);
-        test.StartUp();
+        int musicStarts = 0;
+        test.window->PlayCurrentTitle = [&] { ++musicStarts; };
         TfrmMain& w = *test.window;
+        EXPECT_FALSE(w.isVisible());
+        test.StartUp();
+        EXPECT_TRUE(w.isVisible());
+        EXPECT_TRUE(w.Panel_MenuPrincipal->isVisible());
+        EXPECT_EQ(Shown(w),
+                  QStringList({"500", "Ivoire", "Très facile", "Fenêtre", "Joueur", "0"}));
+        EXPECT_EQ(musicStarts, 1);
         w.TrackBarMP3->setValue(730);
-        w.NomDuJoueur->setText(QStringLiteral("Zoé"));
-        w.ComboBox2->SetText(QStringLiteral("Difficile"));
-        w.ComboBox4->SetText(QStringLiteral("Plein écran"));
+        w.NomDuJoueur->setText("Zoé");
+        w.ComboBox1->SetText("Minuit");
+        w.ComboBox2->SetText("Difficile");
+        w.ComboBox4->SetText("Plein écran");
         w.MusicPaused = true;
         w.close();
     }
-    const QString file = install.SettingsFile();
-    EXPECT_EQ(Stored(file, "Volume"), "730");
-    EXPECT_EQ(Stored(file, "Joueur"), "Zoé");
-    EXPECT_EQ(Stored(file, "Theme"), "Ivoire");
-    EXPECT_EQ(Stored(file, "Difficulte"), "Difficile");
-    EXPECT_EQ(Stored(file, "Affichage"), "Plein écran");
-    EXPECT_EQ(Stored(file, "Musique"), "1");
-
-    // The next start shows them again, and a paused player keeps its music off.
+    const QStringList changed{"730", "Minuit", "Difficile", "Plein écran", "Zoé", "1"};
+    QSettings store(install.SettingsFile(), QSettings::IniFormat);
+    store.beginGroup("TERVALIN SUDOKU");
+    const QStringList keys{"Volume", "Theme", "Difficulte", "Affichage", "Joueur", "Musique"};
+    for (int i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(store.value(keys[i]).toString(), changed[i]) << keys[i].toStdString();
+    // A paused player keeps the music off at the next start.
     TestWindow again(install);
     int musicStarts = 0;
     again.window->PlayCurrentTitle = [&] { ++musicStarts; };
     again.StartUp();
-    EXPECT_EQ(again.window->TrackBarMP3->value(), 730);
-    EXPECT_EQ(again.window->NomDuJoueur->text(), "Zoé");
-    EXPECT_EQ(again.window->ComboBox2->Text(), "Difficile");
-    EXPECT_TRUE(again.window->MusicPaused);
+    EXPECT_EQ(Shown(*again.window), changed);
     EXPECT_EQ(musicStarts, 0);
 }
 
-TEST(Settings, StoredTextsOutsideTheItemsAreShownUnchanged)
+TEST(Settings, ANonIntegerReadsAsItsDefaultAndAnUnknownTextIsShownUnchanged)
 {
     TestInstall install;
-    Store(install.SettingsFile(), "Difficulte", "Expert (old language)");
-    TestWindow test(install);
-    test.StartUp();
-    EXPECT_EQ(test.window->ComboBox2->Text(), "Expert (old language)");
-}
-
-TEST(Settings, BadIntegersReadAsTheirDefaultsAndAnyNonZeroIsTrue)
-{
-    TestInstall install;
-    Store(install.SettingsFile(), "Volume", "loud");
-    Store(install.SettingsFile(), "Musique", "2");
-    TestWindow test(install);
-    test.StartUp();
-    EXPECT_EQ(test.window->TrackBarMP3->value(), 500);
-    EXPECT_TRUE(test.window->MusicPaused);
-
-    EXPECT_EQ(control::ParseStoredInteger("12x", true, 7), 7);
-    EXPECT_EQ(control::ParseStoredInteger("", true, 7), 7);
-    EXPECT_EQ(control::ParseStoredInteger("42", false, 7), 7);
-    EXPECT_EQ(control::ParseStoredInteger("-3", true, 7), -3);
-}
-
-TEST(Settings, NothingIsWrittenWhenTheStartUpNeverFinished)
-{
-    TestInstall install(0); // no language file: the start-up stops
     {
-        TestWindow test(install);
-        test.StartUp();
-        EXPECT_TRUE(test.ended);
-        test.window->close();
+        QSettings store(install.SettingsFile(), QSettings::IniFormat);
+        store.beginGroup("TERVALIN SUDOKU");
+        store.setValue("Volume", "12x");
+        store.setValue("Musique", "2"); // any non-zero number pauses
+        store.setValue("Difficulte", "Expert (old language)");
     }
-    EXPECT_FALSE(QFile::exists(install.SettingsFile()));
+    TestWindow test(install);
+    test.StartUp();
+    EXPECT_EQ(Shown(*test.window),
+              QStringList({"500", "Ivoire", "Expert (old language)", "Fenêtre", "Joueur", "1"}));
 }

@@ -3,49 +3,30 @@
 
 #include "control/MainUnit.h"
 
+#include <map>
 #include <memory>
 
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QStringList>
 #include <QTemporaryDir>
 
 namespace testing_support {
 
-// Language line n of the test file: its text is "L<n>", except the lines whose text the game
-// compares or shows by name.
+// Language line n of the test file: "L<n>", except the lines the game compares or shows by name.
 inline QString TestLineText(int n)
 {
-    switch (n) {
-    case 23:
-        return QStringLiteral("Très facile");
-    case 24:
-        return QStringLiteral("Facile");
-    case 25:
-        return QStringLiteral("Moyen");
-    case 26:
-        return QStringLiteral("Difficile");
-    case 27:
-        return QStringLiteral("Très difficile");
-    case 36:
-        return QStringLiteral("Fenêtre");
-    case 37:
-        return QStringLiteral("Plein écran");
-    case 38:
-        return QStringLiteral("Ivoire");
-    case 39:
-        return QStringLiteral("Minuit");
-    case 40:
-        return QStringLiteral("Lagon");
-    default:
-        return QStringLiteral("L%1").arg(n);
-    }
+    static const std::map<int, QString> named{
+        {23, "Très facile"},    {24, "Facile"},  {25, "Moyen"},       {26, "Difficile"},
+        {27, "Très difficile"}, {36, "Fenêtre"}, {37, "Plein écran"}, {38, "Ivoire"},
+        {39, "Minuit"},         {40, "Lagon"}};
+    const auto found = named.find(n);
+    return found != named.end() ? found->second : QStringLiteral("L%1").arg(n);
 }
 
-// Colour of board picture k in theme t: every picture a plain colour of its own, with a white
-// key pixel at (1, 1) and a white corner, so the key shows where it applies.
+// Colour of board picture k in theme t: a plain colour of its own, with a white key pixel at
+// (1, 1), so the key shows where it applies.
 inline QColor PictureColour(int theme, int k)
 {
     return QColor(10 + 8 * k, 40 + 60 * theme, 200 - 5 * k);
@@ -54,60 +35,42 @@ inline QColor PictureColour(int theme, int k)
 class TestInstall
 {
 public:
-    // lineCount language lines (none: no language file); themes with all their pictures.
-    explicit TestInstall(int lineCount = 73, int themes = 3)
+    // lineCount language lines (none: no language file), and three themes.
+    explicit TestInstall(int lineCount = 73)
     {
         QDir root(m_folder.path());
-        root.mkpath(QStringLiteral("Textes"));
-        root.mkpath(QStringLiteral("graphisme"));
-        if (lineCount > 0) {
-            QFile file(root.filePath(QStringLiteral("Textes/Francais.txt")));
-            file.open(QIODevice::WriteOnly);
+        root.mkpath("Textes");
+        QFile language(root.filePath("Textes/Francais.txt"));
+        if (lineCount > 0 && language.open(QIODevice::WriteOnly)) {
             for (int n = 0; n < lineCount; ++n)
-                file.write((QStringLiteral("%1 ").arg(n, 3, 10, QChar(u'0')) + TestLineText(n)
-                            + QStringLiteral("\r\n"))
-                               .toUtf8());
+                language.write(
+                    QString("%1 %2\r\n").arg(n, 3, 10, QChar(u'0')).arg(TestLineText(n)).toUtf8());
         }
-        for (int t = 0; t < themes; ++t)
-            WriteTheme(t);
+        for (int t = 0; t < 3; ++t) {
+            const QString folder = "graphisme/" + TestLineText(38 + t);
+            root.mkpath(folder);
+            for (int k = 0; k < 27; ++k) {
+                QImage picture(k == 12 ? QSize(1024, 768) : QSize(52, 52), QImage::Format_RGB32);
+                picture.fill(PictureColour(t, k));
+                picture.setPixel(1, 1, qRgb(255, 255, 255));
+                picture.save(root.filePath(folder + QString("/%1.bmp").arg(k)));
+            }
+        }
         // The real font: start-up names a missing one.
-        QFile::copy(QStringLiteral(ORVANTE_DATA_DIR "graphisme/CHOWFUN_.TTF"),
-                    root.filePath(QStringLiteral("graphisme/CHOWFUN_.TTF")));
-        const std::initializer_list<std::pair<const char*, QSize>> windowPictures{
+        QFile::copy(ORVANTE_DATA_DIR "graphisme/CHOWFUN_.TTF",
+                    root.filePath("graphisme/CHOWFUN_.TTF"));
+        const std::pair<const char*, QSize> windowPictures[]{
             {"1", {140, 49}},        {"2", {140, 49}},   {"3", {140, 49}}, {"fenetre", {503, 370}},
             {"accueil", {992, 709}}, {"Aide", {91, 83}}, {"R", {20, 20}},  {"L", {20, 20}}};
         for (const auto& [name, size] : windowPictures) {
             QImage picture(size, QImage::Format_RGB32);
             picture.fill(QColor(250, 240, 220));
-            picture.save(root.filePath(QStringLiteral("graphisme/%1.bmp").arg(name)));
+            picture.save(root.filePath(QString("graphisme/%1.bmp").arg(name)));
         }
     }
 
     [[nodiscard]] QString Folder() const { return m_folder.path() + u'/'; }
-    [[nodiscard]] QString SettingsFile() const
-    {
-        return m_folder.path() + QStringLiteral("/s.ini");
-    }
-
-    void WriteTheme(int t) const
-    {
-        const QString folder
-            = m_folder.path() + QStringLiteral("/graphisme/") + TestLineText(38 + t);
-        QDir().mkpath(folder);
-        for (int k = 0; k < 27; ++k) {
-            QImage picture(k == 12 ? QSize(1024, 768) : QSize(52, 52), QImage::Format_RGB32);
-            picture.fill(PictureColour(t, k));
-            picture.setPixel(1, 1, qRgb(255, 255, 255));
-            picture.setPixel(0, 0, qRgb(255, 255, 255));
-            picture.save(folder + QStringLiteral("/%1.bmp").arg(k));
-        }
-    }
-
-    void RemoveThemePicture(int t, int k) const
-    {
-        QFile::remove(m_folder.path() + QStringLiteral("/graphisme/") + TestLineText(38 + t)
-                      + QStringLiteral("/%1.bmp").arg(k));
-    }
+    [[nodiscard]] QString SettingsFile() const { return m_folder.path() + "/s.ini"; }
 
 private:
     QTemporaryDir m_folder;
@@ -125,7 +88,6 @@ struct TestWindow
 
     // The splash step, as the splash timer runs it.
     void StartUp() { window->Timer2SplashScreenTimer(); }
-
     std::unique_ptr<TfrmMain> window;
     QStringList errors;
     bool ended = false;
