@@ -1,9 +1,8 @@
 // Fuzz target: any bytes as a grid text, then the solver and the hint on whatever was read.
+#include "CheckCells.h"
 #include "engine/Board.h"
 #include "engine/Hint.h"
 #include "engine/Solver.h"
-
-#include "CheckCells.h"
 
 #include <cstdint>
 #include <cstdlib>
