@@ -362,14 +362,14 @@ void TfrmMain::LoadThemePictures(QString& theme)
     Label3->setText(FText(68));
     Label1->setText(FText(69));
     Label4->setText(FText(70));
+    PausedText->setText(FText(control::line::Paused));
+    // The option labels take the theme's colour. The scrolling title keeps its white text: it
+    // sits on its own black strip, where the themes' black would make it invisible.
     if (look.labelColour) {
         for (QWidget* label : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label2),
                                static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label1),
                                static_cast<QWidget*>(Label4)})
             SetTextColour(label, *look.labelColour);
-        QPalette scrolling = LabelDefilement->palette();
-        scrolling.setColor(QPalette::WindowText, *look.labelColour);
-        LabelDefilement->setPalette(scrolling);
     }
     for (QLabel* label : {Label6, Label2, Label3, Label1, Label4})
         label->adjustSize();
@@ -1295,6 +1295,13 @@ void TfrmMain::BuildOptionsPanel()
     PanPaused->setGeometry(8, 336, 129, 33);
     PanPaused->setFrameStyle(QFrame::Panel | QFrame::Raised);
     SetBackground(PanPaused, QColor(255, 246, 235));
+    PausedText = new QLabel(PanPaused);
+    PausedText->setGeometry(PanPaused->rect());
+    PausedText->setAlignment(Qt::AlignCenter);
+    SetTextColour(PausedText, QColor(110, 30, 40));
+    QFont pausedFont = PausedText->font();
+    pausedFont.setBold(true);
+    PausedText->setFont(pausedFont);
     PanPaused->hide();
 
     LabelDefilement = new QLabel(Panel_Options);

@@ -243,6 +243,7 @@ public:
     presentation::PictureButton* ImageF4G = nullptr;
     presentation::PictureButton* ImageF4D = nullptr;
     QFrame* PanPaused = nullptr;
+    QLabel* PausedText = nullptr; // the state's word, on the pause panel
     QLabel* LabelDefilement = nullptr;
     QLabel* Label4 = nullptr;
     QComboBox* ComboBox3 = nullptr;

@@ -262,6 +262,7 @@ TEST_F(DesignWindow, AValidDesignBecomesAGameThatTheSameButtonPausesAndResumes)
     QTest::mouseClick(w.BtValider, Qt::LeftButton);
     EXPECT_EQ(w.GameState, GameStatus::Paused);
     EXPECT_FALSE(w.PanPaused->isHidden());
+    EXPECT_EQ(w.PausedText->text(), "L55");
 }
 
 TEST_F(DesignWindow, ADesignAfterAPausedGameHidesThePauseAndTheNextGameShowsTheHintAgain)

@@ -40,6 +40,9 @@ TEST(ChargeGraphismes, SwitchingThemesChangesLabelsPrintButtonAndOpacityButNotTh
         EXPECT_EQ(w.ComboBox1->Text(), TestLineText(38 + theme));
         EXPECT_EQ(w.BtPrint->isHidden(), theme != 0);
         EXPECT_EQ(w.Label2->palette().color(QPalette::WindowText), labelColour);
+        const QPalette scrolling = w.LabelDefilement->palette();
+        EXPECT_NE(scrolling.color(QPalette::WindowText), scrolling.color(QPalette::Window))
+            << "the music title must stay readable on its strip";
         EXPECT_EQ(pieces.Piece(5).image.pixel(20, 20), PictureColour(theme, 5).rgb());
         EXPECT_EQ(pieces.Piece(5).opacity, opacity);
     }
