@@ -2,6 +2,7 @@
 // pieces flagged after a check, a hint's green digit, the pause screen, the end of the game.
 //   orvante-game-shots <shots folder>
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the game's data folder is the source's.
+#include "ScreenTool.h"
 #include "control/MainUnit.h"
 #include "presentation/FenetreMess.h"
 
@@ -17,11 +18,7 @@
 
 namespace {
 
-void Save(QWidget* widget, const QString& path)
-{
-    widget->grab().save(path);
-    std::printf("  %s\n", qPrintable(path));
-}
+using screens::Save;
 
 QPoint OnSurface(const TfrmMain& w, QPoint window)
 {
@@ -148,10 +145,8 @@ void Shots(TfrmMain& w, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    screens::PrepareRun(home);
     QApplication application(argc, argv);
     if (argc < 2) {
         std::fprintf(stderr, "usage: orvante-game-shots <shots folder>\n");

@@ -1,6 +1,7 @@
 // Screenshots of every screen in the three themes, and the cost of a worst-case board redraw.
 //   orvante-window-bench [shots folder]
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the game's data folder is the source's.
+#include "ScreenTool.h"
 #include "control/MainUnit.h"
 #include "engine/Generator.h"
 #include "presentation/AboutUnit.h"
@@ -21,6 +22,8 @@
 
 namespace {
 
+using screens::Save;
+
 double CpuSeconds()
 {
     timespec now{};
@@ -33,12 +36,6 @@ void RunEvents(int milliseconds)
     QEventLoop loop;
     QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
     loop.exec();
-}
-
-void Save(QWidget* widget, const QString& path)
-{
-    widget->grab().save(path);
-    std::printf("  %s\n", qPrintable(path));
 }
 
 // A generated puzzle with a few of the player's pieces, one of them wrong, and marks.
@@ -133,10 +130,8 @@ void Shots(TfrmMain& w, const QString& folder)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir home;
-    qputenv("XDG_CONFIG_HOME", home.path().toLocal8Bit());
+    screens::PrepareRun(home);
     QApplication application(argc, argv);
     const QString shots = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
 
