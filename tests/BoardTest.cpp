@@ -5,12 +5,8 @@
 
 using namespace engine;
 
-namespace {
-
 const std::string Solution
     = "534678912+672195348+198342567+859761423+426853791+713924856+961537284+287419635+345286179";
-
-} // namespace
 
 TEST(GridText, TextGoesAlongRowsWhileMemoryGoesDownColumns)
 {
@@ -23,7 +19,7 @@ TEST(GridText, TextGoesAlongRowsWhileMemoryGoesDownColumns)
     EXPECT_EQ(board.WriteSolutionGridText()[2 * 10 + 3], '0');
 }
 
-TEST(GridText, KeepsDigitsSpacesAndUnderscoresAndStopsAfterEightyOneCells)
+TEST(GridText, KeepsDigitsSpacesAndUnderscoresUpToEightyOneCellsAndThrowsWhenShort)
 {
     // "|;\r\n+" are dropped; " ", "_" and "0" are empty cells; the trailing "123" is never read,
     // and reading it would write past the grid into column 1.
@@ -32,12 +28,7 @@ TEST(GridText, KeepsDigitsSpacesAndUnderscoresAndStopsAfterEightyOneCells)
     EXPECT_EQ(board.WriteCurrentGridText(),
               "___555555+555555555+555555555+555555555+555555555+"
               "555555555+555555555+555555555+555555555");
-}
-
-TEST(GridText, ShortTextThrowsAndKeepsTheCellsReadBeforeTheGap)
-{
-    // The message naming the kept count is checked through the engine's command line.
-    Board board;
+    // A short text keeps the cells read before the gap; the command line checks the message.
     board.ReadCurrentGridText(Solution);
     EXPECT_THROW(board.ReadCurrentGridText("9+9_"), GridTextError);
     EXPECT_EQ(board.WriteCurrentGridText(), "99_" + Solution.substr(3));

@@ -8,38 +8,24 @@
 
 namespace {
 
-std::vector<std::string> Items(const std::string& text)
+// The outputs of a batch, split at blank lines, without carriage returns or trailing spaces and
+// with error messages cut to "error=".
+std::vector<std::string> Items(std::istream&& lines)
 {
-    std::vector<std::string> items;
-    std::string current;
-    std::istringstream lines(text);
-    std::string line;
-    while (std::getline(lines, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        while (!line.empty() && line.back() == ' ')
+    std::vector<std::string> items(1);
+    for (std::string line; std::getline(lines, line);) {
+        while (!line.empty() && (line.back() == '\r' || line.back() == ' '))
             line.pop_back();
         if (line.starts_with("error="))
             line = "error=";
-        if (line.empty()) {
-            if (!current.empty())
-                items.push_back(current);
-            current.clear();
-            continue;
-        }
-        current += line + "\n";
+        if (!line.empty())
+            items.back() += line + "\n";
+        else if (!items.back().empty())
+            items.emplace_back();
     }
-    if (!current.empty())
-        items.push_back(current);
+    if (items.back().empty())
+        items.pop_back();
     return items;
-}
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 } // namespace
@@ -51,8 +37,8 @@ TEST(Conformance, EveryCaseMatchesTheRecordedOutput)
     ASSERT_TRUE(cases) << "missing " << dir << "engine-cases.txt";
     std::ostringstream actual;
     enginecli::RunBatch(cases, actual);
-    const auto expectedItems = Items(ReadFile(dir + "engine-expected.txt"));
-    const auto actualItems = Items(actual.str());
+    const auto expectedItems = Items(std::ifstream(dir + "engine-expected.txt"));
+    const auto actualItems = Items(std::istringstream(actual.str()));
     ASSERT_GT(expectedItems.size(), 200u);
     ASSERT_EQ(actualItems.size(), expectedItems.size());
     int failures = 0;

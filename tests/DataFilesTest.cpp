@@ -7,17 +7,16 @@
 #include <iterator>
 #include <map>
 #include <set>
-#include <string>
+#include <sstream>
 #include <tuple>
-#include <vector>
 
 #include <gtest/gtest.h>
-
-namespace {
 
 namespace fs = std::filesystem;
 
 const fs::path DataDir{ORVANTE_DATA_DIR};
+
+namespace {
 
 std::string ReadAll(const fs::path& path)
 {
@@ -35,18 +34,16 @@ std::uint32_t Number(const std::string& bytes, std::size_t at, int n, bool big =
     return value;
 }
 
-// The lines of a text file, checking that every line ends in CR LF and that no byte is one
+// The lines of a text file, checking that each ends in CR LF and that no byte is one
 // Windows-1252 leaves undefined.
 std::vector<std::string> WindowsLines(const fs::path& path)
 {
     const std::string text = ReadAll(path);
     EXPECT_EQ(text.find_first_of("\x81\x8D\x8F\x90\x9D"), std::string::npos) << path;
+    std::istringstream in(text);
     std::vector<std::string> lines;
-    for (std::size_t start = 0, end = 0; start < text.size(); start = end + 2) {
-        end = std::min(text.find("\r\n", start), text.size());
-        lines.push_back(text.substr(start, end - start));
-        EXPECT_EQ(lines.back().find_first_of("\r\n"), std::string::npos) << path;
-    }
+    for (std::string line; std::getline(in, line); lines.push_back(line.substr(0, line.size() - 1)))
+        EXPECT_TRUE(!line.empty() && line.find('\r') == line.size() - 1) << path << ": " << line;
     return lines;
 }
 
@@ -62,12 +59,11 @@ void CheckBitmap(const fs::path& path, int width, int height, bool keyed)
     const int rows = static_cast<std::int32_t>(Number(b, 22, 4)); // < 0 when stored top down
     const int h = std::abs(rows);
     EXPECT_TRUE(width == 0 || (w == width && h == height)) << w << " x " << h;
-    const std::size_t pixels = Number(b, 10, 4);
     const std::size_t stride = (w * 3 + 3) / 4 * 4;
-    ASSERT_GE(b.size(), pixels + stride * h);
+    ASSERT_GE(b.size(), Number(b, 10, 4) + stride * h);
     const auto isKey = [&](int x, int y) {
-        const std::size_t row = rows > 0 ? h - 1 - y : y;
-        return Number(b, pixels + row * stride + x * 3, 3) == 0xFF00FF;
+        return Number(b, Number(b, 10, 4) + (rows > 0 ? h - 1 - y : y) * stride + x * 3, 3)
+            == 0xFF00FF;
     };
     EXPECT_TRUE(!keyed
                 || (isKey(1, 1) && isKey(0, 0) && isKey(w - 1, 0) && isKey(0, h - 1)
@@ -101,10 +97,10 @@ TEST(Texts, LanguageLinesAreNumberedAndNameTheThemesAndRulesLinesAreShort)
 {
     const auto lines = WindowsLines(DataDir / "Textes" / "Francais.txt");
     ASSERT_EQ(lines.size(), 73u);
-    for (std::size_t n = 0; n < lines.size(); ++n) {
-        const std::string number = std::string(n < 10 ? "00" : "0") + std::to_string(n) + " ";
-        EXPECT_TRUE(lines[n].starts_with(number) && lines[n].size() > 4) << number << lines[n];
-    }
+    for (std::size_t n = 0; n < lines.size(); ++n) // "000 " .. "072 ", then some text
+        EXPECT_TRUE(lines[n].size() > 4
+                    && lines[n].starts_with(std::to_string(1000 + n).substr(1) + " "))
+            << lines[n];
     const std::set<std::string> themes{lines[38].substr(4), lines[39].substr(4),
                                        lines[40].substr(4)};
     EXPECT_EQ(themes.size(), 3u);
@@ -122,8 +118,7 @@ TEST(Sounds, AreSixteenBitPcmClipsClearlyBelowFullScale)
         // The plain 44-byte header: "fmt " at 12, "data" at 36, the samples from 44.
         const std::string b = ReadAll(DataDir / "sons" / (std::string(name) + ".wav"));
         ASSERT_EQ(b.substr(0, 4) + b.substr(8, 8) + b.substr(36, 4), "RIFFWAVEfmt data") << name;
-        EXPECT_EQ(Number(b, 20, 2) << 16 | Number(b, 34, 2), 1u << 16 | 16)
-            << name << ": 16-bit PCM";
+        EXPECT_EQ(Number(b, 20, 2) << 16 | Number(b, 34, 2), 1u << 16 | 16) << name << ": PCM";
         int peak = 0;
         for (std::size_t i = 44; i < 44 + Number(b, 40, 4); i += 2)
             peak = std::max(peak, std::abs(int(std::int16_t(Number(b, i, 2)))));
@@ -139,12 +134,8 @@ TEST(Music, AtLeastThreeMp3TitlesOfOneToThreeMinutes)
             continue;
         ++titles;
         const std::string b = ReadAll(entry.path());
-        std::size_t at = 0; // the first frame, after any ID3v2 tag sized in four 7-bit bytes
-        if (b.starts_with("ID3"))
-            at = 10 + (Number(b, 6, 1) << 21 | Number(b, 7, 1) << 14 | Number(b, 8, 1) << 7)
-                + Number(b, 9, 1);
-        ASSERT_EQ(Number(b, at, 2, true) & 0xFFFE, 0xFFFAu)
-            << entry.path() << ": not MPEG-1 Layer III";
+        const std::size_t at = b.find("\xFF\xFB"); // the first MPEG-1 Layer III frame
+        ASSERT_LT(at, 4096u) << entry.path();
         constexpr int Kbps[16]{0, 32, 40, 48, 56, 64, 80, 96, 112, 128, 160, 192, 224, 256, 320, 0};
         const double seconds = (b.size() - at) * 8.0 / (Kbps[Number(b, at + 2, 1) >> 4] * 1000.0);
         EXPECT_TRUE(seconds >= 60 && seconds <= 180) << entry.path() << ": " << seconds << " s";
@@ -155,21 +146,16 @@ TEST(Music, AtLeastThreeMp3TitlesOfOneToThreeMinutes)
 TEST(Font, FamilyIsChowFun)
 {
     const std::string b = ReadAll(DataDir / "graphisme" / "CHOWFUN_.TTF");
-    std::size_t entry = 12; // the table directory, 16 bytes an entry
-    while (b.compare(entry, 4, "name") != 0)
-        entry += 16;
-    const std::size_t table = Number(b, entry + 8, 4, true);
-    const std::size_t strings = table + Number(b, table + 4, 2, true);
+    const std::size_t table = Number(b, b.find("name") + 8, 4, true); // from the table directory
     std::set<std::string> families;
     for (std::size_t r = 0; r < Number(b, table + 2, 2, true); ++r) {
-        const std::size_t record = table + 6 + 12 * r;
-        if (Number(b, record + 6, 2, true) != 1) // name 1: the font family
-            continue;
+        const std::size_t record = table + 6 + 12 * r; // name 1 is the font family
         std::string name
-            = b.substr(strings + Number(b, record + 10, 2, true), Number(b, record + 8, 2, true));
-        if (Number(b, record, 2, true) != 1) // all but Macintosh names are UTF-16 BE
-            std::erase(name, '\0');
-        families.insert(name);
+            = b.substr(table + Number(b, table + 4, 2, true) + Number(b, record + 10, 2, true),
+                       Number(b, record + 8, 2, true));
+        std::erase(name, '\0'); // all but Macintosh names are UTF-16 BE
+        if (Number(b, record + 6, 2, true) == 1)
+            families.insert(name);
     }
     EXPECT_EQ(families, std::set<std::string>{"CHOW FUN"});
 }

@@ -1,10 +1,14 @@
-// The music player with its music box and volume slider, on a fake device.
+// The music list and its texts, the music player with its music box and volume slider, and the
+// main window's music and sounds, all on a fake device.
 #include "audio/MusicControls.h"
-#include "tests/audio/FakeDevice.h"
+#include "audio/SoundEffects.h"
+#include "ui/Support.h"
 
 #include <QComboBox>
-#include <QFile>
+#include <QDir>
+#include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTemporaryDir>
@@ -14,15 +18,46 @@
 
 namespace {
 
-// A player on a fake device over a folder of four (empty) titles, tied to a music box.
+// A stand-in for the audio device: it records what it is told and plays only when a test says so.
+class FakeDevice final : public audio::AudioDevice
+{
+public:
+    void Open(const QString& path) override
+    {
+        calls << "open " + QFileInfo(path).fileName();
+        openPath = path, atEnd = false;
+        if (failAtOpen)
+            ReportFailure();
+    }
+    void Play() override { calls << "play"; }
+    void Pause() override { calls << "pause"; }
+    void Close() override { calls << "close", openPath.clear(), atEnd = false; }
+    [[nodiscard]] qint64 Length() const override { return -1; } // only ever reported
+    [[nodiscard]] qint64 Position() const override { return 0; }
+    void SetVolume(int v) override { calls << QString("volume %1").arg(v), volume = v; }
+    [[nodiscard]] bool AtEnd() const override { return atEnd; }
+
+    // What the back end does on its own, when a test says so.
+    void ReportLength(qint64 milliseconds) { emit LengthKnown(milliseconds); }
+    void ReportFailure() { emit Failed("cannot decode"); }
+
+    QStringList calls;
+    QString openPath;
+    int volume = -1;
+    bool atEnd = false; // the back end's end of media
+    bool failAtOpen = false; // refuses every file as it opens it
+};
+
+// A player on a fake device over a folder of four (empty) titles and other files, with its box.
 class MusicPlayer : public testing::Test
 {
 protected:
     void SetUp() override
     {
-        for (const char* name :
-             {"Brise.mp3", "Nuit calme.mp3", "Une tres longue nuit calme.mp3", "Zen.mp3"})
+        for (const char* name : {"Zen.mp3", "Brise.mp3", "nuit calme.MP3",
+                                 "Une tres longue nuit calme.mp3", "notes.txt", "cover.mp3.jpg"})
             ASSERT_TRUE(QFile(dir.filePath(name)).open(QIODevice::WriteOnly)) << name;
+        ASSERT_TRUE(QDir(dir.path()).mkdir("album.mp3"));
         player.AjouteListeDeMusiques(dir.path(), QString());
         audio::ConnectMusicBox(box, player);
         device->calls.clear(); // the volume the player gave its device at creation
@@ -36,59 +71,82 @@ protected:
 
 } // namespace
 
-TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheVolumeSetBefore)
+TEST(QtFileFilter, TurnsDescriptionAndPatternPairsIntoQtEntries)
+{
+    // Brackets that show other patterns than the filter's are part of the description, and a
+    // description left without its patterns is dropped.
+    const std::pair<const char*, const char*> cases[]{
+        {"Images|*.bmp;*.png|Tout (*.*)|*.*|Autres", "Images (*.bmp *.png);;Tout (*.*)"},
+        {"Sons (*.wav)|*.wav;*.mp3", "Sons (*.wav) (*.wav *.mp3)"}};
+    for (const auto& [filter, expected] : cases)
+        EXPECT_EQ(audio::QtFileFilter(filter), expected) << filter;
+    EXPECT_EQ(audio::ImportFilter(), "Musiques MP3 (*.mp3)"); // shown patterns not repeated
+}
+
+TEST(ScrollText, LengthsRoundHalvesToEvenAndTwentySixCharactersScrollRound)
+{
+    const std::pair<qint64, const char*> lengths[]{
+        {499, "00:00"},   {500, "00:00"},    {501, "00:01"},       {1'500, "00:02"},
+        {2'500, "00:02"}, {59'500, "01:00"}, {3'725'000, "62:05"}, {6'000'000, "100:00"}};
+    for (const auto& [milliseconds, expected] : lengths)
+        EXPECT_EQ(audio::LengthText(milliseconds), expected) << milliseconds;
+    const QString text = audio::ScrollText("Jardin de pierre.mp3", 95'000); // 35 long
+    const std::pair<int, const char*> windows[]{{0, "Jardin de pierre.mp3  (01:"},
+                                                {20, "  (01:35)  **  Jardin de p"},
+                                                {35, "Jardin de pierre.mp3  (01:"}};
+    for (const auto& [p, expected] : windows)
+        EXPECT_EQ(audio::ScrollWindow(text, p), expected) << p;
+    EXPECT_EQ(audio::ScrollWindow(QString(), 0), "");
+}
+
+TEST_F(MusicPlayer, ListsTheMp3FilesOfAnyCaseSortedByNameAndKeepsOnlyAHeldTitle)
+{
+    EXPECT_EQ(
+        player.Titles().titles,
+        QStringList({"Brise.mp3", "nuit calme.MP3", "Une tres longue nuit calme.mp3", "Zen.mp3"}));
+    EXPECT_EQ(box.currentText(), "Brise.mp3");
+    player.AjouteListeDeMusiques(dir.path(), "Zen.mp3");
+    EXPECT_EQ(box.currentText(), "Zen.mp3");
+    for (const char* absent : {"absent.mp3", "album.mp3"})
+        EXPECT_EQ(audio::ListMusicFolder(dir.path(), absent).current, "Brise.mp3") << absent;
+}
+
+TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheSlidersVolumeLoudestAtTheTop)
 {
     player.SetPauseFlag(true);
     for (const QString title : {"", "Absent.mp3"})
         player.ChooseTitle(title);
-    EXPECT_TRUE(device->calls.isEmpty());
-    EXPECT_TRUE(player.PauseFlag());
-    player.SetVolume(200); // nothing open: kept for the next title
-    player.ChooseTitle("Brise.mp3");
-    EXPECT_EQ(device->calls, QStringList({"volume 200", "open Brise.mp3", "volume 200", "play"}));
-    EXPECT_EQ(device->openPath, dir.filePath("Brise.mp3"));
-    EXPECT_FALSE(player.PauseFlag());
-}
-
-TEST_F(MusicPlayer, TheScrollTextIsBuiltOnceTheLengthIsKnownAndPauseKeepsTheTitleOpen)
-{
-    player.PlayCurrentTitle();
-    player.TimerDefilementTimer();
-    EXPECT_TRUE(player.ShownText().isEmpty());
-    device->ReportLength(185'400);
-    device->ReportLength(190'000); // a later estimate does not restart the scroll
-    player.TimerDefilementTimer();
-    EXPECT_EQ(player.ShownText(), "Brise.mp3  (03:05)  **  ");
-
+    EXPECT_TRUE(device->calls.isEmpty() && player.PauseFlag());
+    QSlider slider;
+    slider.setGeometry(0, 0, 20, 200);
+    audio::ConnectVolumeSlider(slider, player);
+    EXPECT_EQ(device->volume, 1000); // taken at once from the slider at the top
+    slider.setValue(800); // nothing open: kept for the next title
     device->calls.clear();
-    player.Pause();
-    EXPECT_TRUE(player.PauseFlag());
-    player.Play(); // resumes where the title stood
-    player.Pause();
-    player.Pause();
-    EXPECT_EQ(device->calls, QStringList({"pause", "play", "pause", "play"}));
+    player.ChooseTitle("Brise.mp3");
+    EXPECT_EQ(device->calls, QStringList({"open Brise.mp3", "volume 200", "play"}));
     EXPECT_FALSE(player.PauseFlag());
+    QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(10, 2)); // above the handle
+    EXPECT_GT(device->volume, 200);
 }
 
-TEST_F(MusicPlayer, TheEndOfMediaStartsARandomTitleAndAVanishedOneStopsTheMusic)
+TEST_F(MusicPlayer, ResumesWhereItPausedAndAtTheEndDrawsATitleUnlessItsFileIsGone)
 {
     QList<int> draws;
-    player.SetRandomIndex([&draws](int n) {
-        draws << n;
-        return 3;
-    });
+    player.SetRandomIndex([&draws](int n) { return draws << n, 3; });
     player.PlayCurrentTitle();
     device->ReportLength(185'400);
     device->calls.clear();
+    player.Pause();
+    player.Play(); // resumes where the title stood
     player.TimerMP3Timer();
-    EXPECT_TRUE(device->calls.isEmpty()); // not ended yet
+    EXPECT_EQ(device->calls, QStringList({"pause", "play"})); // not ended yet
     device->atEnd = true;
     player.TimerMP3Timer();
     EXPECT_EQ(draws, QList<int>({4}));
-    EXPECT_EQ(device->calls, QStringList({"open Zen.mp3", "volume 500", "play"}));
+    EXPECT_EQ(device->calls.mid(2), QStringList({"open Zen.mp3", "volume 500", "play"}));
     EXPECT_EQ(box.currentText(), "Zen.mp3"); // shown, not started again
     EXPECT_TRUE(player.CurrentScrollText().isEmpty()); // until the new length is known
-
     // The title drawn next has gone from the folder: no new draw on every tick.
     ASSERT_TRUE(QFile::remove(dir.filePath("Zen.mp3")));
     device->atEnd = true;
@@ -101,32 +159,25 @@ TEST_F(MusicPlayer, TheEndOfMediaStartsARandomTitleAndAVanishedOneStopsTheMusic)
 TEST_F(MusicPlayer, AnUnplayableFileEndsStoppedAndIsReportedOnce)
 {
     QSignalSpy messages(&player, &audio::TFormLecteurMP3::StatusMessage);
-    player.ChooseTitle("Nuit calme.mp3");
+    player.ChooseTitle("nuit calme.MP3");
     device->ReportFailure();
     device->ReportFailure(); // the back end's next error about the same file
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0][0].toString().contains("Nuit calme.mp3"));
-    EXPECT_FALSE(player.Active());
-    EXPECT_TRUE(device->openPath.isEmpty());
-
+    EXPECT_TRUE(messages[0][0].toString().contains("nuit calme.MP3"));
     device->failAtOpen = true; // a device that refuses the file as it opens it
-    device->calls.clear();
     player.ChooseTitle("Zen.mp3");
-    EXPECT_EQ(device->calls, QStringList({"open Zen.mp3", "close"}));
+    EXPECT_EQ(device->calls.mid(3), QStringList({"close", "open Zen.mp3", "close"}));
     EXPECT_FALSE(player.Active());
     EXPECT_EQ(messages.size(), 2);
 }
 
 TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
 {
-    player.PlayCurrentTitle();
-    device->calls.clear();
     box.lineEdit()->clear();
-    QTest::keyClicks(box.lineEdit(), "Nuit calme.mp");
+    QTest::keyClicks(box.lineEdit(), "nuit calme.MP");
     EXPECT_TRUE(device->calls.isEmpty());
     QTest::keyClicks(box.lineEdit(), "3");
-    EXPECT_EQ(device->calls.value(0), "open Nuit calme.mp3");
-
+    EXPECT_EQ(device->calls.value(0), "open nuit calme.MP3");
     device->calls.clear();
     box.lineEdit()->clear();
     QTest::keyClicks(box.lineEdit(), "Une tres longue nuit calme.mp3");
@@ -138,15 +189,47 @@ TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
     EXPECT_EQ(box.currentText(), "Une tres longue nuit calme.mp3");
 }
 
-TEST_F(MusicPlayer, TheVolumeSliderIsLoudestAtTheTop)
+TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesTheFlagAtClosing)
 {
-    QSlider slider;
-    slider.setGeometry(0, 0, 20, 200);
-    audio::ConnectVolumeSlider(slider, player);
-    for (const int position : {1000, 250}) {
-        slider.setValue(position);
-        EXPECT_EQ(device->volume, 1000 - position);
-    }
-    QTest::mouseClick(&slider, Qt::LeftButton, {}, QPoint(10, 2)); // above the handle
-    EXPECT_GT(device->volume, 750);
+    testing_support::TestInstall install;
+    ASSERT_TRUE(QDir(install.Folder()).mkpath("Musique") && QDir(install.Folder()).mkpath("sons"));
+    for (const char* name : {"Musique/Aube.mp3", "sons/Loud.wav"})
+        ASSERT_TRUE(QFile(install.Folder() + name).open(QIODevice::WriteOnly));
+    QSettings store(install.SettingsFile(), QSettings::IniFormat);
+    store.setValue("TERVALIN SUDOKU/Musique", "1");
+    store.setValue("TERVALIN SUDOKU/Volume", "200");
+    store.sync();
+    auto* music = new FakeDevice; // owned by the player
+    auto* sound = new FakeDevice; // owned by the effects
+    audio::TFormLecteurMP3 player{std::unique_ptr<audio::AudioDevice>(music)};
+    audio::SoundEffects effects{std::unique_ptr<audio::AudioDevice>(sound)};
+    testing_support::TestWindow test(install);
+    TfrmMain& w = *test.window;
+    w.UseAudio(player, effects);
+    test.StartUp();
+    EXPECT_TRUE(player.PauseFlag());
+    EXPECT_EQ(music->volume, 800);
+    QTest::mouseClick(w.ImageLecture, Qt::LeftButton); // play while flagged: the flag goes
+    EXPECT_FALSE(player.PauseFlag());
+    EXPECT_TRUE(music->calls.filter("open").isEmpty());
+    QTest::mouseClick(w.ImageLecture, Qt::LeftButton); // the second play starts the music
+    EXPECT_EQ(music->openPath, install.Folder() + "Musique/Aube.mp3");
+    player.TimerDefilementTimer();
+    EXPECT_TRUE(w.LabelDefilement->text().isEmpty()); // until the length is known
+    music->ReportLength(185'400);
+    music->ReportLength(190'000); // a later estimate does not restart the scroll
+    player.TimerDefilementTimer();
+    EXPECT_EQ(w.LabelDefilement->text(), "Aube.mp3  (03:05)  **  ");
+
+    QSignalSpy told(&effects, &audio::SoundEffects::StatusMessage);
+    sound->calls.clear();
+    for (const char* name : {"Loud", "absent", "Loud", "absent"})
+        w.JoueSon(name); // each sound cuts off the one playing
+    EXPECT_EQ(sound->calls, QStringList({"open Loud.wav", "play", "open Loud.wav", "play"}));
+    EXPECT_EQ(sound->openPath, install.Folder() + "sons/Loud.wav");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0][0].toString().endsWith("absent.wav"));
+    w.close();
+    store.sync();
+    EXPECT_EQ(store.value("TERVALIN SUDOKU/Musique").toString(), "0");
 }

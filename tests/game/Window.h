@@ -15,23 +15,20 @@
 
 namespace game_testing {
 
-// Answers every message window that opens while it lives with the button given, and keeps the
-// texts they showed.
+// Answers each message window opened while it lives with `button`, and keeps their texts.
 class MessageAnswers
 {
 public:
     MessageAnswers(TfrmMain& w, int button)
     {
-        m_timer.setInterval(0);
         QObject::connect(&m_timer, &QTimer::timeout, [&w, button, this] {
-            TFormFenetre* message = w.FormFenetre;
-            if (!message->isVisible())
+            if (!w.FormFenetre->isVisible())
                 return;
-            texts.append(message->Label2->text());
-            QTest::mouseClick(button == 1 ? message->ToolButton1 : message->ToolButton2,
+            texts.append(w.FormFenetre->Label2->text());
+            QTest::mouseClick(button == 1 ? w.FormFenetre->ToolButton1 : w.FormFenetre->ToolButton2,
                               Qt::LeftButton);
         });
-        m_timer.start();
+        m_timer.start(0);
     }
 
     QStringList texts;
@@ -54,7 +51,7 @@ protected:
         w.Timer2.stop();
     }
 
-    // The surface point of a window point: the surface lies one pixel into the window.
+    // The board surface lies one pixel into the window.
     [[nodiscard]] QPoint OnSurface(QPoint window) const { return window - w.Image32View->pos(); }
 
     [[nodiscard]] QPoint CellCentre(int x, int y) const
@@ -63,15 +60,13 @@ protected:
                 w.BoardTop + y * w.CellHeight + w.CellHeight / 2};
     }
 
-    // A press at a window point of the board.
     void ClickAt(QPoint window, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(w.Image32View, button, {}, OnSurface(window));
     }
 
-    // Lets the opening spin run out, moves the pointer from the cell to the middle of choice
-    // (1 erase, 2..10 the digits 1..9) with redraws on the way, as a player does (a jump beyond
-    // the board's surroundings with nothing hovered yet would close the ring), and clicks it.
+    // Lets the opening spin end, then moves to choice (1 erase, 2..10 the digits) with redraws on
+    // the way and clicks it: a jump off the board with nothing hovered yet would close the ring.
     void ClickChoice(int choice, Qt::MouseButton button = Qt::LeftButton)
     {
         for (int redraw = 0; redraw < 4; ++redraw)
@@ -98,16 +93,13 @@ protected:
         ASSERT_FALSE(w.PickerOpen);
     }
 
-    // A new game at the first level from the main menu, its board replaced by givens whose
-    // solution is Solved; the clock then ticks only by hand.
+    // A new first-level game with these givens and the solution Solved; the clock ticks by hand.
     void StartKnownGame(const engine::Grid& givens)
     {
         QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
         engine::Board& board = w.GameBoard();
-        board.StartGrid = givens;
-        board.CurrentGrid = givens;
+        board.StartGrid = board.CurrentGrid = givens;
         board.SolutionGrid = GridOf(Solved);
-        board.CandidateMarks = {};
         w.Timer1.stop();
         w.DessineGrille();
     }

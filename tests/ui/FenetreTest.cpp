@@ -11,19 +11,13 @@
 TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondButton)
 {
     TFormFenetre window;
-    // Asks, then once the window runs checks what it shows and acts.
+    // Asks, and acts once the window runs.
     const auto answer = [&window](const QString& first, const QString& second, auto act) {
-        QTimer::singleShot(0, &window, [&window, first, second, act] {
-            EXPECT_EQ(window.Label2->text(), "Titre ?");
-            EXPECT_EQ(window.ToolButton1->isEnabled(), !first.isEmpty());
-            EXPECT_EQ(window.ToolButton2->isVisible(), !second.isEmpty());
-            act();
-        });
+        QTimer::singleShot(0, &window, act);
         return window.ShowFenetre("Titre ?", first, second);
     };
     const auto click = [](QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); };
     const auto escape = [&window] { QTest::keyClick(&window, Qt::Key_Escape); };
-    EXPECT_EQ(answer("Oui", "", [&] { click(window.ToolButton1); }), 1);
     // The disabled first button cannot answer.
     EXPECT_EQ(answer("", "Non", [&] { click(window.ToolButton1), click(window.ToolButton2); }), 2);
     EXPECT_EQ(answer("Charger", "Annuler", escape), 2);
@@ -31,52 +25,40 @@ TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondBut
     EXPECT_EQ(answer("OUI", "", [&] { escape(), click(window.ToolButton1); }), 1);
 }
 
-TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListOnlyForScoresAndSavedGames)
-{
-    TFormFenetre window;
-    QList<std::pair<QString, int>> deleted;
-    // Only the scores file gives its line up here.
-    window.EnleveLigne = [&](const QString& kind, int index) {
-        deleted.append({kind, index});
-        return kind == "scores";
-    };
-    window.ListBox1->addItems({"a", "b", "c", "d"});
-    const auto effacer = [&](const QString& kind, int row) {
-        window.setWindowTitle(kind);
-        window.ListBox1->setCurrentRow(row);
-        window.EffacerClick();
-    };
-    effacer("scores", 2);
-    ASSERT_EQ(deleted, (QList<std::pair<QString, int>>{{"scores", 2}}));
-    EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
-    // A current row without a selection: nothing is deleted.
-    window.ListBox1->clearSelection();
-    window.setWindowTitle("charge");
-    window.EffacerClick();
-    // The file's line could not be deleted: the entry stays, so the list matches the file.
-    effacer("charge", 0);
-    effacer("regle", 0);
-    EXPECT_EQ(deleted, (QList<std::pair<QString, int>>{{"scores", 2}, {"charge", 0}}));
-    EXPECT_EQ(window.ListBox1->count(), 3);
-}
-
-TEST(BtRegleClick, ShowsTheRulesInAListThatOffersNoDeleting)
+TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGamesNotTheRules)
 {
     testing_support::TestInstall install;
     QFile rules(install.Folder() + "Textes/regles.txt");
-    ASSERT_TRUE(rules.open(QIODevice::WriteOnly));
-    rules.write("Une ligne\r\nDeux lignes\r\n");
+    ASSERT_TRUE(rules.open(QIODevice::WriteOnly) && rules.write("Une ligne\r\nDeux lignes\r\n"));
     rules.close();
     testing_support::TestWindow test(install);
     test.StartUp();
     TFormFenetre& window = *test.window->FormFenetre;
-    QTimer::singleShot(0, &window, [&window] {
-        EXPECT_TRUE(window.ListBox1->isVisible());
-        EXPECT_EQ(window.Label2->text(), "L65");
-        window.SpeedButton1Click();
-    });
+    QTimer::singleShot(0, &window, &TFormFenetre::SpeedButton1Click);
     test.window->BtRegleClick();
-    EXPECT_EQ(window.windowTitle(), "regle");
+    EXPECT_FALSE(window.ListBox1->isHidden());
+    EXPECT_EQ(window.Label2->text(), "L65");
     ASSERT_EQ(window.ListBox1->count(), 2);
     EXPECT_EQ(window.ListBox1->item(1)->text(), "Deux lignes");
+    QStringList asked;
+    // Only the scores file gives its line up here.
+    window.EnleveLigne = [&asked](const QString& kind, int index) {
+        asked.append(kind + QString::number(index));
+        return kind == "scores";
+    };
+    window.ListBox1->addItems({"c", "d"});
+    // List, row selected (-1: a current row but no selection), entries left; the rules first, as
+    // shown. When the file's line cannot go, the entry stays, so that the list matches the file.
+    const std::tuple<QString, int, int> cases[]{
+        {window.windowTitle(), 0, 4}, {"scores", 2, 3}, {"charge", -1, 3}, {"charge", 0, 3}};
+    for (const auto& [kind, row, left] : cases) {
+        window.setWindowTitle(kind);
+        window.ListBox1->setCurrentRow(std::max(row, 0));
+        if (row < 0)
+            window.ListBox1->clearSelection();
+        window.EffacerClick();
+        EXPECT_EQ(window.ListBox1->count(), left) << kind.toStdString() << row;
+    }
+    EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
+    EXPECT_EQ(asked, QStringList({"scores2", "charge0"}));
 }

@@ -4,73 +4,54 @@
 #include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
+#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 
-using namespace testing_support;
-
-namespace {
-
-// What the window shows of the settings: volume, theme, level, display, name, music paused.
-QStringList Shown(const TfrmMain& w)
+TEST(Settings, DefaultsFirstThenAllSixReadAndWrittenBackAndANonIntegerReadsAsItsDefault)
 {
-    return QStringList() << QString::number(w.TrackBarMP3->value()) << w.ComboBox1->Text()
-                         << w.ComboBox2->Text() << w.ComboBox4->Text() << w.NomDuJoueur->text()
-                         << (w.MusicPaused ? "1" : "0");
-}
-
-} // namespace
-
-TEST(Settings, AFirstStartShowsTheDefaultsOnceLoadedAndClosingKeepsAllSixForTheNextStart)
-{
-    TestInstall install;
-    {
-        TestWindow test(install);
-        int musicStarts = 0;
-        test.window->PlayCurrentTitle = [&] { ++musicStarts; };
-        TfrmMain& w = *test.window;
+    testing_support::TestInstall install;
+    std::unique_ptr<testing_support::TestWindow> test;
+    int musicStarts = 0;
+    // A start on the store, the window shown once loaded; returns what the six settings show.
+    const auto start = [&] {
+        test = std::make_unique<testing_support::TestWindow>(install);
+        TfrmMain& w = *test->window;
+        w.PlayCurrentTitle = [&musicStarts] { ++musicStarts; };
         EXPECT_FALSE(w.isVisible());
-        test.StartUp();
+        test->StartUp();
         EXPECT_TRUE(w.isVisible());
-        EXPECT_TRUE(w.Panel_MenuPrincipal->isVisible());
-        EXPECT_EQ(Shown(w),
-                  QStringList({"500", "Ivoire", "Très facile", "Fenêtre", "Joueur", "0"}));
-        EXPECT_EQ(musicStarts, 1);
-        w.TrackBarMP3->setValue(730);
-        w.NomDuJoueur->setText("Zoé");
-        w.ComboBox1->SetText("Minuit");
-        w.ComboBox2->SetText("Difficile");
-        w.ComboBox4->SetText("Plein écran");
-        w.MusicPaused = true;
-        w.close();
-    }
-    const QStringList changed{"730", "Minuit", "Difficile", "Plein écran", "Zoé", "1"};
+        return QStringList() << QString::number(w.TrackBarMP3->value()) << w.ComboBox1->Text()
+                             << w.ComboBox2->Text() << w.ComboBox4->Text() << w.NomDuJoueur->text()
+                             << (w.MusicPaused ? "1" : "0");
+    };
+    EXPECT_EQ(start(), QStringList({"500", "Ivoire", "Très facile", "Fenêtre", "Joueur", "0"}));
+    // Showing the window again, as after a minimise, does not set the board up anew.
+    QTest::mouseClick(test->window->Nouvelle_Partie, Qt::LeftButton);
+    test->window->hide();
+    test->window->show();
+    EXPECT_EQ(test->window->GameState, GameStatus::Playing);
+    const QStringList keys{"Volume", "Theme", "Difficulte", "Affichage", "Joueur", "Musique"};
+    QStringList values{"730", "Minuit", "Difficile", "Plein écran", "Zoé", "1"};
     QSettings store(install.SettingsFile(), QSettings::IniFormat);
     store.beginGroup("TERVALIN SUDOKU");
-    const QStringList keys{"Volume", "Theme", "Difficulte", "Affichage", "Joueur", "Musique"};
     for (int i = 0; i < keys.size(); ++i)
-        EXPECT_EQ(store.value(keys[i]).toString(), changed[i]) << keys[i].toStdString();
-    // A paused player keeps the music off at the next start.
-    TestWindow again(install);
-    int musicStarts = 0;
-    again.window->PlayCurrentTitle = [&] { ++musicStarts; };
-    again.StartUp();
-    EXPECT_EQ(Shown(*again.window), changed);
-    EXPECT_EQ(musicStarts, 0);
-}
-
-TEST(Settings, ANonIntegerReadsAsItsDefaultAndAnUnknownTextIsShownUnchanged)
-{
-    TestInstall install;
-    {
-        QSettings store(install.SettingsFile(), QSettings::IniFormat);
-        store.beginGroup("TERVALIN SUDOKU");
-        store.setValue("Volume", "12x");
-        store.setValue("Musique", "2"); // any non-zero number pauses
-        store.setValue("Difficulte", "Expert (old language)");
-    }
-    TestWindow test(install);
-    test.StartUp();
-    EXPECT_EQ(Shown(*test.window),
-              QStringList({"500", "Ivoire", "Expert (old language)", "Fenêtre", "Joueur", "1"}));
+        store.setValue(keys[i], values[i]);
+    store.sync();
+    EXPECT_EQ(start(), values);
+    store.remove("");
+    store.sync();
+    test->window->close();
+    store.sync();
+    for (int i = 0; i < keys.size(); ++i)
+        EXPECT_EQ(store.value(keys[i]).toString(), values[i]) << keys[i].toStdString();
+    // Any non-zero number pauses; a text from another language is shown as it is.
+    store.setValue("Volume", "12x");
+    store.setValue("Musique", "2");
+    store.setValue("Difficulte", "Expert");
+    store.sync();
+    values[0] = "500";
+    values[2] = "Expert";
+    EXPECT_EQ(start(), values);
+    EXPECT_EQ(musicStarts, 1) << "only the first start, with the music not paused, plays it";
 }

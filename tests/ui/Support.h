@@ -25,8 +25,7 @@ inline QString TestLineText(int n)
     return found != named.end() ? found->second : QStringLiteral("L%1").arg(n);
 }
 
-// Colour of board picture k in theme t: a plain colour of its own, with a white key pixel at
-// (1, 1), so the key shows where it applies.
+// Colour of board picture k in theme t, with a white key pixel at (1, 1).
 inline QColor PictureColour(int theme, int k)
 {
     return QColor(10 + 8 * k, 40 + 60 * theme, 200 - 5 * k);
@@ -35,17 +34,17 @@ inline QColor PictureColour(int theme, int k)
 class TestInstall
 {
 public:
-    // lineCount language lines (none: no language file), and three themes.
+    // lineCount language lines (none: no language file) and three plain themes.
     explicit TestInstall(int lineCount = 73)
     {
         QDir root(m_folder.path());
         root.mkpath("Textes");
         QFile language(root.filePath("Textes/Francais.txt"));
-        if (lineCount > 0 && language.open(QIODevice::WriteOnly)) {
-            for (int n = 0; n < lineCount; ++n)
-                language.write(
-                    QString("%1 %2\r\n").arg(n, 3, 10, QChar(u'0')).arg(TestLineText(n)).toUtf8());
-        }
+        if (lineCount > 0)
+            language.open(QIODevice::WriteOnly);
+        for (int n = 0; n < lineCount; ++n)
+            language.write(
+                QString("%1 %2\r\n").arg(n, 3, 10, QChar(u'0')).arg(TestLineText(n)).toUtf8());
         for (int t = 0; t < 3; ++t) {
             const QString folder = "graphisme/" + TestLineText(38 + t);
             root.mkpath(folder);
@@ -56,17 +55,10 @@ public:
                 picture.save(root.filePath(folder + QString("/%1.bmp").arg(k)));
             }
         }
-        // The real font: start-up names a missing one.
-        QFile::copy(ORVANTE_DATA_DIR "graphisme/CHOWFUN_.TTF",
-                    root.filePath("graphisme/CHOWFUN_.TTF"));
-        const std::pair<const char*, QSize> windowPictures[]{
-            {"1", {140, 49}},        {"2", {140, 49}},   {"3", {140, 49}}, {"fenetre", {503, 370}},
-            {"accueil", {992, 709}}, {"Aide", {91, 83}}, {"R", {20, 20}},  {"L", {20, 20}}};
-        for (const auto& [name, size] : windowPictures) {
-            QImage picture(size, QImage::Format_RGB32);
-            picture.fill(QColor(250, 240, 220));
-            picture.save(root.filePath(QString("graphisme/%1.bmp").arg(name)));
-        }
+        // The game's own font and window pictures.
+        for (const QString name : {"CHOWFUN_.TTF", "1.bmp", "2.bmp", "3.bmp", "fenetre.bmp",
+                                   "accueil.bmp", "Aide.bmp", "R.bmp", "L.bmp"})
+            QFile::copy(ORVANTE_DATA_DIR "graphisme/" + name, root.filePath("graphisme/" + name));
     }
 
     [[nodiscard]] QString Folder() const { return m_folder.path() + u'/'; }
@@ -76,21 +68,19 @@ private:
     QTemporaryDir m_folder;
 };
 
-// A main window on a test installation, its error boxes and its end recorded instead of shown.
+// A main window on a test installation, its error boxes recorded instead of shown.
 struct TestWindow
 {
     explicit TestWindow(const TestInstall& install)
         : window(std::make_unique<TfrmMain>(nullptr, install.Folder(), install.SettingsFile()))
     {
         window->ShowErrorBox = [this](const QString& text) { errors.append(text); };
-        window->EndProgram = [this] { ended = true; };
     }
 
     // The splash step, as the splash timer runs it.
     void StartUp() { window->Timer2SplashScreenTimer(); }
     std::unique_ptr<TfrmMain> window;
     QStringList errors;
-    bool ended = false;
 };
 
 } // namespace testing_support

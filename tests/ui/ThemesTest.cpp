@@ -11,15 +11,7 @@
 using namespace presentation;
 using namespace testing_support;
 
-TEST(LookOfTheme, AnUnknownThemeKeepsItsPiecesVisibleAndTheLabelsAsTheyAre)
-{
-    const ThemeLook look = LookOfTheme("Maison", {"Ivoire", "Minuit", "Lagon"});
-    EXPECT_EQ(look.opacity, 205);
-    EXPECT_FALSE(look.labelColour);
-    EXPECT_FALSE(look.printShown);
-}
-
-TEST(ChargeGraphismes, SwitchingThemesChangesLabelsPrintButtonAndOpacityButNotTheVolume)
+TEST(ChargeGraphismes, SwitchesLabelsPrintButtonAndOpacityNotTheVolumeAndFallsBackOnABadPicture)
 {
     TestInstall install;
     TestWindow test(install);
@@ -47,30 +39,21 @@ TEST(ChargeGraphismes, SwitchingThemesChangesLabelsPrintButtonAndOpacityButNotTh
         EXPECT_EQ(pieces.Piece(5).opacity, opacity);
     }
     EXPECT_EQ(w.TrackBarMP3->value(), 730);
-    // An empty name loads the default theme.
-    w.ChargeGraphismes("Minuit");
-    w.ChargeGraphismes("");
-    EXPECT_EQ(pieces.Piece(5).image.pixel(20, 20), PictureColour(0, 5).rgb());
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join(u'\n').toStdString();
-}
-
-TEST(ChargeGraphismes, ABadPictureIsNamedThenTheDefaultThemeAndStandInsTakeOver)
-{
-    TestInstall install;
+    // A bad picture of the theme picked (left of the first: the last) is named and the default
+    // theme takes over; what that lacks too is named and gets a stand-in.
     const QString folder = install.Folder() + "graphisme/";
     QFile::remove(folder + "Lagon/14.bmp");
     ASSERT_TRUE(QFile::resize(folder + "Ivoire/15.bmp", 10)); // unreadable
-    TestWindow test(install);
-    test.StartUp();
-    ASSERT_EQ(test.errors.size(), 1);
-    EXPECT_TRUE(test.errors[0].contains(folder + "Ivoire/15.bmp"));
-    QTest::mouseClick(test.window->ImageF1G, Qt::LeftButton); // left of the first: the last
-    ASSERT_EQ(test.errors.size(), 3);
-    EXPECT_TRUE(test.errors[1].contains(folder + "Lagon/14.bmp"));
-    EXPECT_TRUE(test.errors[2].contains(folder + "Ivoire/15.bmp"));
-    EXPECT_EQ(test.window->ComboBox1->Text(), "Ivoire");
-    const BoardPictures& pieces = test.window->PieceImages;
+    QTest::mouseClick(w.ImageF1G, Qt::LeftButton);
+    ASSERT_EQ(test.errors.size(), 2);
+    EXPECT_TRUE(test.errors[0].contains(folder + "Lagon/14.bmp"));
+    EXPECT_TRUE(test.errors[1].contains(folder + "Ivoire/15.bmp"));
     EXPECT_EQ(pieces.Piece(14).image.pixel(20, 20), PictureColour(0, 14).rgb());
     EXPECT_EQ(pieces.Piece(14).opacity, 205);
     EXPECT_EQ(pieces.Piece(15).image, PlaceholderPiece(15));
+    // A theme of another name keeps its pieces visible and the labels as they are.
+    const ThemeLook unknown = LookOfTheme("Maison", {"Ivoire", "Minuit", "Lagon"});
+    EXPECT_EQ(unknown.opacity, 205);
+    EXPECT_FALSE(unknown.labelColour || unknown.printShown);
 }
