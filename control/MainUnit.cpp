@@ -416,8 +416,6 @@ void TfrmMain::ChargeGraphismes(QString theme)
         QStringLiteral("graphisme/accueil.bmp"), {992, 709}, QColor(200, 185, 150), missing)));
     ImageBtHint->setPixmap(QPixmap::fromImage(ReadWindowPicture(
         QStringLiteral("graphisme/Aide.bmp"), {91, 83}, QColor(120, 30, 30), missing)));
-    SetBackground(ToolBar_MenuPrincipal, ToolBarColour);
-    SetBackground(ToolBar_MenuJeu, ToolBarColour);
 
     // The background is the theme's picture 23, read with the others. The volume slider keeps
     // its position: a theme load is no reason to change the volume.
@@ -1114,6 +1112,18 @@ void TfrmMain::Guarded(const std::function<void()>& handler)
     }
 }
 
+QVBoxLayout* TfrmMain::AddToolBar(QFrame* panel, QWidget*& bar, QMargins margins)
+{
+    SetBackground(panel, Qt::white);
+    bar = new QWidget(panel);
+    bar->setGeometry(panel->rect());
+    SetBackground(bar, ToolBarColour);
+    auto* column = new QVBoxLayout(bar);
+    column->setContentsMargins(margins);
+    column->setSpacing(0);
+    return column;
+}
+
 presentation::FaceButton* TfrmMain::AddFaceButton(QWidget* bar,
                                                   int face,
                                                   void (TfrmMain::*handler)())
@@ -1183,15 +1193,9 @@ void TfrmMain::BuildMainMenu()
 
     Panel4 = new QFrame(Panel_MenuPrincipal);
     Panel4->setGeometry(453, 253, 156, 348);
-    SetBackground(Panel4, Qt::white);
-    ToolBar_MenuPrincipal = new QWidget(Panel4);
-    ToolBar_MenuPrincipal->setGeometry(0, 0, 156, 348);
-    SetBackground(ToolBar_MenuPrincipal, ToolBarColour);
     // Six buttons of 55 fit the panel's 348 pixels in one column, in the order of the design's
     // two-column bar read row by row.
-    auto* column = new QVBoxLayout(ToolBar_MenuPrincipal);
-    column->setContentsMargins(4, 9, 5, 9);
-    column->setSpacing(0);
+    QVBoxLayout* column = AddToolBar(Panel4, ToolBar_MenuPrincipal, {4, 9, 5, 9});
     Nouvelle_Partie = AddFaceButton(ToolBar_MenuPrincipal, 14, &TfrmMain::Nouvelle_PartieClick);
     Conception = AddFaceButton(ToolBar_MenuPrincipal, 15, &TfrmMain::ConceptionClick);
     Scores = AddFaceButton(ToolBar_MenuPrincipal, 11, &TfrmMain::ScoresClick);
@@ -1205,15 +1209,9 @@ void TfrmMain::BuildGameMenu()
 {
     Panel_MenuJeu = new QFrame(GameArea);
     Panel_MenuJeu->setGeometry(72, 89, 161, 464);
-    SetBackground(Panel_MenuJeu, Qt::white);
-    ToolBar_MenuJeu = new QWidget(Panel_MenuJeu);
-    ToolBar_MenuJeu->setGeometry(0, 0, 161, 464);
-    SetBackground(ToolBar_MenuJeu, ToolBarColour);
     // The shown buttons stack from the top; when more than eight are shown they share the
     // height, down to the 49 pixels of a face, instead of running out of the panel.
-    auto* column = new QVBoxLayout(ToolBar_MenuJeu);
-    column->setContentsMargins(7, 4, 7, 4);
-    column->setSpacing(0);
+    QVBoxLayout* column = AddToolBar(Panel_MenuJeu, ToolBar_MenuJeu, {7, 4, 7, 4});
     BtSolve = AddFaceButton(ToolBar_MenuJeu, 4, &TfrmMain::mnuSolveClick);
     BtRejoue = AddFaceButton(ToolBar_MenuJeu, 3, &TfrmMain::BtRejoueClick);
     btCheck = AddFaceButton(ToolBar_MenuJeu, 5, &TfrmMain::mnuCheckClick);

@@ -21,12 +21,14 @@
 
 #include <QImage>
 #include <QMainWindow>
+#include <QMargins>
 #include <QRect>
 #include <QTimer>
 
 class QKeyEvent;
 class QLineEdit;
 class QSlider;
+class QVBoxLayout;
 class TFormFenetre;
 class QPrinter;
 
@@ -264,6 +266,8 @@ private:
     void BuildMainMenu();
     void BuildGameMenu();
     void BuildOptionsPanel();
+    // A white panel filled by a tool bar whose face buttons stack in one column.
+    QVBoxLayout* AddToolBar(QFrame* panel, QWidget*& bar, QMargins margins);
     presentation::FaceButton* AddFaceButton(QWidget* bar, int face, void (TfrmMain::*handler)());
     // Runs a handler so that no exception leaves the slot: the error is shown instead.
     void Guarded(const std::function<void()>& handler);
