@@ -39,6 +39,7 @@ TFormFenetre::TFormFenetre(QWidget* parent)
         label->setAttribute(Qt::WA_TranslucentBackground);
         label->setFixedWidth(440);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true); // a message longer than the title's width goes on below
     }
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     Label2->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
