@@ -2,6 +2,7 @@
 #include "audio/MusicList.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QDir>
 #include <QFileInfo>
@@ -92,6 +93,11 @@ QString ImportFilter()
 int VolumeFromSlider(int position)
 {
     return 1000 - std::clamp(position, 0, 1000);
+}
+
+double OutputLevel(int volume)
+{
+    return std::pow(std::clamp(volume, 0, 1000) / 1000.0, 5.0 / 3.0);
 }
 
 } // namespace audio

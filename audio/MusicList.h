@@ -50,4 +50,14 @@ struct ImportedFile
 // loudest, 1000; the bottom (1000) is silent. Positions outside the slider are clamped.
 [[nodiscard]] int VolumeFromSlider(int position);
 
+// The amplitude factor, 0 to 1, that plays a volume of 0 (silent) to 1000 (full level). The scale
+// follows loudness: each halving of the volume halves the loudness a player hears, which takes
+// 10 dB off (amplitude = volume^(5/3)), so the default 500 plays music 10 dB under its full level.
+[[nodiscard]] double OutputLevel(int volume);
+
+// The fixed volume of the sound effects: 6 dB under full level. Effects and titles are mastered
+// about equally loud (near -20 dBFS RMS), so at the default volume the effects sit within a few
+// decibels of the music, the ring's click a little above it, instead of drowning it.
+constexpr int EffectVolume = 660;
+
 } // namespace audio

@@ -1,9 +1,10 @@
 // The real audio device: Qt Multimedia on its GStreamer back end.
 #include "audio/QtAudioDevice.h"
 
+#include "audio/MusicList.h"
+
 #include <algorithm>
 
-#include <QAudio>
 #include <QAudioOutput>
 #include <QMediaFormat>
 #include <QUrl>
@@ -12,12 +13,9 @@ namespace audio {
 
 namespace {
 
-// The output's amplitude factor for a volume on the slider's scale, which is one of loudness.
 float OutputVolume(int volume)
 {
-    const double level = std::clamp(volume, 0, 1000) / 1000.0;
-    return static_cast<float>(
-        QAudio::convertVolume(level, QAudio::LogarithmicVolumeScale, QAudio::LinearVolumeScale));
+    return static_cast<float>(OutputLevel(volume));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // The game's sound effects: short WAV files played by name, without waiting.
 #include "audio/SoundEffects.h"
 
+#include "audio/MusicList.h"
 #include "audio/QtAudioDevice.h"
 
 #include <QCoreApplication>
@@ -19,7 +20,7 @@ SoundEffects::SoundEffects(std::unique_ptr<AudioDevice> device, QObject* parent)
     , m_folder(QCoreApplication::applicationDirPath() + QStringLiteral("/sons/"))
 {
     if (m_device)
-        m_device->SetVolume(1000);
+        m_device->SetVolume(EffectVolume);
 }
 
 void SoundEffects::SetSoundFolder(const QString& folder)

@@ -7,7 +7,8 @@ packages=(
     g++ cmake ninja-build make
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
-    gstreamer1.0-plugins-base gstreamer1.0-plugins-good
+    gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-pulseaudio
+    pulseaudio pulseaudio-utils
     fonts-liberation2
     desktop-file-utils appstream groff-base
 )

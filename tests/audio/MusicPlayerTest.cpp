@@ -4,6 +4,9 @@
 #include "audio/SoundEffects.h"
 #include "ui/Support.h"
 
+#include <cmath>
+#include <limits>
+
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -81,6 +84,34 @@ TEST(QtFileFilter, TurnsDescriptionAndPatternPairsIntoQtEntries)
     for (const auto& [filter, expected] : cases)
         EXPECT_EQ(audio::QtFileFilter(filter), expected) << filter;
     EXPECT_EQ(audio::ImportFilter(), "Musiques MP3 (*.mp3)"); // shown patterns not repeated
+}
+
+TEST(OutputLevel, FollowsLoudnessFromSilenceAtTheBottomToFullLevelAtTheTop)
+{
+    struct Row
+    {
+        const char* name;
+        int volume;
+        double decibels; // under full level; -inf is silence
+    };
+    const double silence = -std::numeric_limits<double>::infinity();
+    const Row rows[]{
+        {"slider bottom is silence", audio::VolumeFromSlider(1000), silence},
+        {"below the scale is silence", -20, silence},
+        {"slider top is full level", audio::VolumeFromSlider(0), 0.0},
+        {"above the scale is full level", 1400, 0.0},
+        {"default slider is half as loud", audio::VolumeFromSlider(500), -10.0},
+        {"a quarter of the slider", 250, -20.0},
+        {"effects stand 6 dB under full", audio::EffectVolume, -6.0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const double level = audio::OutputLevel(row.volume);
+        if (row.decibels == silence)
+            EXPECT_EQ(level, 0.0);
+        else
+            EXPECT_NEAR(20 * std::log10(level), row.decibels, 0.1);
+    }
 }
 
 TEST(ScrollText, LengthsRoundHalvesToEvenAndTwentySixCharactersScrollRound)
