@@ -10,6 +10,8 @@ packages=(
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
     fonts-liberation2
     desktop-file-utils appstream groff-base
+    qt6-translations-l10n
+    dpkg-dev file lintian
 )
 
 missing=()
