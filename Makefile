@@ -40,10 +40,11 @@ bench: deps
 	./bench/run.sh build-bench
 
 # The Debian package orvante_<version>_<arch>.deb, made here by CPack from a Release build of
-# its own without the tests.
+# its own that builds only what the package installs.
 package: deps
 	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTE_BUILD_TESTS=OFF
-	cmake --build build-package -j $(JOBS) --target package
+	cmake --build build-package -j $(JOBS) --target orvante orvante-engine orvante-docs
+	cd build-package && cpack
 
 clean:
 	rm -rf $(BUILD) build-bench build-asan build-fuzz build-package
