@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 
 SANITIZE_FLAGS = -fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined
 
-.PHONY: run test test-sanitize deps configure build bench clean
+.PHONY: run test test-sanitize deps configure build bench package clean
 
 run: build
 	./scripts/run-game.sh $(BUILD)
@@ -39,5 +39,12 @@ bench: deps
 	cmake --build build-bench -j $(JOBS) --target engine-bench orvante-engine
 	./bench/run.sh build-bench
 
+# The Debian package orvante_<version>_<arch>.deb, made here by CPack from a Release build of
+# its own that builds only what the package installs.
+package: deps
+	cmake -S . -B build-package -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANTE_BUILD_TESTS=OFF
+	cmake --build build-package -j $(JOBS) --target orvante orvante-engine orvante-docs
+	cd build-package && cpack
+
 clean:
-	rm -rf $(BUILD) build-bench build-asan build-fuzz
+	rm -rf $(BUILD) build-bench build-asan build-fuzz build-package

@@ -5,6 +5,7 @@
 #include "presentation/AboutUnit.h"
 
 #include <QApplication>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
@@ -22,5 +23,18 @@ int main(int argc, char** argv)
     TfrmAbout FrmAbout(QCoreApplication::applicationDirPath()
                        + QStringLiteral("/graphisme/splash.bmp"));
     FrmMain.AttachSplash(&FrmAbout);
+
+    // With ORVANTE_SCREENSHOT set to a file name, the game saves a picture of its main menu soon
+    // after the splash and quits, without writing its settings: a check that an installed game
+    // starts and finds its data, with no player at the screen. The exit status says whether the
+    // picture was saved.
+    const QString screenshot = qEnvironmentVariable("ORVANTE_SCREENSHOT");
+    if (!screenshot.isEmpty()) {
+        QObject::connect(&FrmAbout.Timer2SplashScreen, &QTimer::timeout, &FrmMain, [&] {
+            QTimer::singleShot(500, &FrmMain, [&] {
+                QApplication::exit(FrmMain.isVisible() && FrmMain.grab().save(screenshot) ? 0 : 1);
+            });
+        });
+    }
     return QApplication::exec();
 }

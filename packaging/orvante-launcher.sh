@@ -1,4 +1,5 @@
 #!/bin/sh
-# Starts the installed game, which finds its data folders beside the program.
+# Starts the installed game, which finds its data folders beside the program. The launcher sits
+# in games/ and the program in lib/games/orvante/ of the same prefix, wherever that prefix is.
 here=$(dirname "$(readlink -f "$0")")
-exec "$here/../lib/orvante/orvante" "$@"
+exec "$here/../lib/games/orvante/orvante" "$@"

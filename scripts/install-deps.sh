@@ -11,6 +11,8 @@ packages=(
     pulseaudio pulseaudio-utils
     fonts-liberation2
     desktop-file-utils appstream groff-base
+    qt6-translations-l10n
+    dpkg-dev file lintian
 )
 
 missing=()

@@ -291,6 +291,7 @@ void RunBatch(std::istream& input, std::ostream& output)
 namespace {
 
 constexpr const char* Usage = R"(usage:
+  orvante-engine --version
   orvante-engine fullgrid SEED
   orvante-engine generate LEVEL SEED
   orvante-engine generate --level L --count N --seed S
@@ -317,6 +318,10 @@ int Main(const std::vector<std::string>& arguments,
         if (arguments.empty() || arguments[0] == "--help" || arguments[0] == "-h") {
             (arguments.empty() ? errors : output) << Usage;
             return arguments.empty() ? 2 : 0;
+        }
+        if (arguments[0] == "--version") {
+            output << "orvante-engine " << ORVANTE_VERSION << '\n';
+            return 0;
         }
         const std::string& command = arguments[0];
         if (command == "batch") {
