@@ -89,7 +89,7 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     , m_settings(std::move(settingsFile))
     , m_programFolderOverride(std::move(programFolder))
 {
-    setWindowTitle(QStringLiteral("Orvante"));
+    setWindowTitle(QStringLiteral("Sudoku"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -843,7 +843,9 @@ void TfrmMain::mnuLoadClick()
 void TfrmMain::mnuPrintClick()
 {
     PickerOpen = false;
-    presentation::PrintGrid(m_board.CurrentGrid, m_board.StartGrid,
+    // While paused the board shows scrambled pieces; the player's grid waits in SpareGrid.
+    presentation::PrintGrid(control::PlayersGrid(m_board, GameState == GameStatus::Paused),
+                            m_board.StartGrid,
                             [this](QPrinter& printer) { return AskForPrinter(printer); });
 }
 void TfrmMain::tbPlayClick()
@@ -977,7 +979,8 @@ void TfrmMain::Image32MouseMove(QPoint position)
 {
     MouseX = position.x();
     MouseY = position.y();
-    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea()))
+    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea(),
+                                  {PickerLeft, PickerTop}))
         PickerOpen = false;
 }
 
@@ -1333,6 +1336,7 @@ void TfrmMain::BuildOptionsPanel()
     TrackBarMP3->setGeometry(5, 0, 20, 90);
     TrackBarMP3->setRange(0, 1000);
     TrackBarMP3->setValue(500);
+    TrackBarMP3->setToolTip(QStringLiteral("Volume"));
 
     ImageBtImportMP3 = new presentation::PictureButton(Panel_Options);
     ImageBtImportMP3->setGeometry(5, 530, 100, 17);

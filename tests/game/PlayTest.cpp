@@ -158,6 +158,33 @@ TEST_F(Ring, OpensFourPixelsInsideTheBoardNeverOnAGivenPlacesOnlyItsTenChoicesAn
     EXPECT_FALSE(w.PickerOpen) << "an idle ring closes forty pixels off the board";
 }
 
+TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
+{
+    // Each edge's cell and the ring choice that lies farthest out from the board.
+    const struct
+    {
+        const char* name;
+        engine::Cell cell;
+        int choice;
+    } edges[]{{"left", {0, 4}, 8}, {"right", {8, 4}, 3}, {"top", {4, 0}, 5}, {"bottom", {4, 8}, 10}};
+    StartKnownGame(GridOf(Solved));
+    for (const auto& [name, cell, choice] : edges) {
+        SCOPED_TRACE(name);
+        w.GameBoard().StartGrid = w.GameBoard().CurrentGrid = SolvedWithout({cell, {4, 4}});
+        ClickAt(CellCentre(cell.x, cell.y));
+        for (int redraw = 0; redraw < 4; ++redraw)
+            w.DessineGrille();
+        const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
+            + QPoint(20, 20);
+        QTest::mouseMove(w.Image32View, middle); // one move, no redraw on the way
+        ASSERT_TRUE(w.PickerOpen);
+        w.DessineGrille();
+        ASSERT_EQ(w.PickerChoice, choice);
+        QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, middle);
+        EXPECT_EQ(w.GameBoard().CurrentGrid[cell.x][cell.y], control::ValueOfChoice(choice));
+    }
+}
+
 TEST_F(Design, ThatBreakTheRulesOrLeaveNothingToPlayAreRefusedAndAValidOneIsPlayed)
 {
     // Designing after a paused game hides the pause; the next new game shows the hint again.
