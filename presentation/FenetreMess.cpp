@@ -1,6 +1,8 @@
 // The message window: a title, one or two face buttons and an optional list.
 #include "presentation/FenetreMess.h"
 
+#include "presentation/Screens.h"
+
 #include <memory>
 
 #include <QAction>
@@ -17,6 +19,7 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     yellow.setColor(QPalette::Window, Qt::yellow);
     setPalette(yellow);
     setAutoFillBackground(true);
+    presentation::SetOpacity(this, 245);
 
     Panel = new QFrame(this);
     Panel->setGeometry(0, 0, 527, 392);

@@ -8,7 +8,7 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev libgl1-mesa-dev
     gstreamer1.0-plugins-base gstreamer1.0-plugins-good
-    fonts-liberation2
+    fonts-liberation2 qt6-translations-l10n
     desktop-file-utils appstream groff-base
 )
 
