@@ -1317,7 +1317,8 @@ void TfrmMain::BuildOptionsPanel()
 
     Label4 = label(28, 406);
     ComboBox3 = new QComboBox(Panel_Options);
-    ComboBox3->setGeometry(3, 425, 140, 21);
+    // Inside the panel's frame, which the picture draws over its first and last few pixels.
+    ComboBox3->setGeometry(10, 425, 133, 21);
     ComboBox3->setEditable(true);
 
     ImageLecture = new presentation::PictureButton(Panel_Options);
