@@ -20,6 +20,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -609,8 +611,9 @@ void TfrmMain::ComboBox4Change()
 
 void TfrmMain::ApplyDisplay(bool fullScreen)
 {
+    ShowGameScaled(fullScreen);
     if (fullScreen) {
-        // Full screen: the 1024 x 768 game stays centred on a black backdrop.
+        // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (isVisible())
@@ -625,6 +628,32 @@ void TfrmMain::ApplyDisplay(bool fullScreen)
     setFixedSize(1024, 768);
     if (const QScreen* screen = ScreenOf(this))
         move(presentation::WindowedPosition(screen->size()));
+}
+
+void TfrmMain::ShowGameScaled(bool scaled)
+{
+    if (scaled == (m_gameProxy != nullptr))
+        return;
+    if (scaled) {
+        if (FullScreenView == nullptr) {
+            FullScreenView = new presentation::ScaledView(GameArea->size(), m_stage);
+            m_stageLayout->addWidget(FullScreenView, 0, 0);
+        }
+        // A widget shown through a view must have no parent of its own.
+        m_stageLayout->removeWidget(GameArea);
+        GameArea->setParent(nullptr);
+        m_gameProxy = FullScreenView->scene()->addWidget(GameArea);
+        FullScreenView->show();
+        FullScreenView->setFocus();
+        return;
+    }
+    m_gameProxy->setWidget(nullptr);
+    delete m_gameProxy;
+    m_gameProxy = nullptr;
+    FullScreenView->hide();
+    GameArea->setParent(m_stage);
+    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
+    GameArea->show();
 }
 
 void TfrmMain::BtOptionsClick()
@@ -1141,18 +1170,18 @@ presentation::FaceButton* TfrmMain::AddFaceButton(QWidget* bar,
 
 void TfrmMain::BuildScreens()
 {
-    // The black backdrop of full screen; a style sheet rather than a palette, which every
-    // control of the game would inherit.
-    auto* stage = new QWidget(this);
-    stage->setObjectName(QStringLiteral("Backdrop"));
-    stage->setAttribute(Qt::WA_StyledBackground);
-    stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
-    auto* stageLayout = new QGridLayout(stage);
-    stageLayout->setContentsMargins(0, 0, 0, 0);
-    GameArea = new QWidget(stage);
+    // A black backdrop; a style sheet rather than a palette, which every control of the game
+    // would inherit.
+    m_stage = new QWidget(this);
+    m_stage->setObjectName(QStringLiteral("Backdrop"));
+    m_stage->setAttribute(Qt::WA_StyledBackground);
+    m_stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
+    m_stageLayout = new QGridLayout(m_stage);
+    m_stageLayout->setContentsMargins(0, 0, 0, 0);
+    GameArea = new QWidget(m_stage);
     GameArea->setFixedSize(1024, 768);
-    stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
-    setCentralWidget(stage);
+    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
+    setCentralWidget(m_stage);
 
     // From bottom to top: the surface, the status bar, the main menu, the game menu, the hint
     // button, the options panel.

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -144,12 +145,12 @@ StatusPanels::StatusPanels(QWidget* parent)
         m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
         m_panels[i]->setIndent(2);
-        // Any text fits once shortened: a long message never widens its panel.
-        m_panels[i]->setMinimumWidth(0);
-        m_panels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         if (i < widths.size()) {
             m_panels[i]->setFixedWidth(widths[i]);
             m_panels[i]->setVisible(widths[i] > 0);
+        } else {
+            // Any text fits once shortened: a long message never widens its panel.
+            m_panels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         }
         layout->addWidget(m_panels[i], i < widths.size() ? 0 : 1);
     }
@@ -197,6 +198,29 @@ void StatusPanels::ShowFitted(int panel)
     const QString shown = FittedText(text, label->fontMetrics(), TextWidth(panel));
     label->setText(shown);
     label->setToolTip(shown == text ? QString() : text);
+}
+
+ScaledView::ScaledView(QSize sceneSize, QWidget* parent)
+    : QGraphicsView(parent)
+    , m_sceneSize(sceneSize)
+{
+    setScene(new QGraphicsScene(QRectF(QPointF(0, 0), sceneSize), this));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackgroundBrush(Qt::black);
+    setAlignment(Qt::AlignCenter);
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                   | QPainter::TextAntialiasing);
+}
+
+void ScaledView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    const QSize room = viewport()->size();
+    const qreal scale = std::min(static_cast<qreal>(room.width()) / m_sceneSize.width(),
+                                 static_cast<qreal>(room.height()) / m_sceneSize.height());
+    setTransform(QTransform::fromScale(scale, scale));
 }
 
 BoardSurface::BoardSurface(const QImage& surface, QWidget* parent)

@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
+#include <QGraphicsView>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
@@ -137,6 +138,25 @@ protected:
 
 private:
     const QImage& m_surface;
+};
+
+// Shows a scene of a fixed size at the largest scale that fits the view, aspect kept, centred on
+// black, with smooth scaling of pictures. Input reaches the scene's items in their own
+// coordinates, so the widgets shown through it act where they are drawn at any scale.
+class ScaledView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    ScaledView(QSize sceneSize, QWidget* parent);
+
+    [[nodiscard]] qreal Scale() const { return transform().m11(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize m_sceneSize;
 };
 
 } // namespace presentation

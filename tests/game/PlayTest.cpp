@@ -185,6 +185,44 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
     }
 }
 
+TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices)
+{
+    StartKnownGame(SolvedWithout({{2, 3}, {4, 4}}));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // The display box's arrow turns the shown window to full screen.
+    QTest::mouseClick(w.ImageF4D, Qt::LeftButton);
+    ASSERT_NE(w.FullScreenView, nullptr);
+    presentation::ScaledView& view = *w.FullScreenView;
+    // The test screen, 800 x 800, is narrower than the game.
+    EXPECT_TRUE(QTest::qWaitFor([&view] { return view.Scale() == 800 / 1024.0; })) << view.Scale();
+    // Where the view shows a point of the game's 1024 x 768 area.
+    const auto shown = [&view](QPoint area) { return view.mapFromScene(QPointF(area)); };
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(CellCentre(2, 3)));
+    ASSERT_TRUE(w.PickerOpen);
+    EXPECT_TRUE(w.PickedX == 2 && w.PickedY == 3);
+    for (int redraw = 0; redraw < 4; ++redraw)
+        w.DessineGrille();
+    // Choice 5, the digit 4, reached with redraws on the way as a player's pointer would.
+    const QPoint middle = presentation::PickerChoiceCorner(5, 0, w.PickerLeft, w.PickerTop)
+        + QPoint(20, 20) + w.Image32View->pos();
+    const QPoint from = CellCentre(2, 3);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(view.viewport(), shown(from + (middle - from) * step / 10));
+        w.DessineGrille();
+    }
+    ASSERT_EQ(w.PickerChoice, 5);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(middle));
+    EXPECT_EQ(w.GameBoard().CurrentGrid[2][3], 3);
+
+    w.NomDuJoueur->setText("Malbérun");
+    QTest::keyRelease(&view, Qt::Key_1);
+    EXPECT_TRUE(w.ForceComplete) << "the window's keys still reach it";
+    QTest::mouseClick(w.ImageF4D, Qt::LeftButton);
+    EXPECT_EQ(w.GameArea->parentWidget(), w.centralWidget());
+    EXPECT_EQ(w.size(), QSize(1024, 768));
+}
+
 TEST_F(Design, ThatBreakTheRulesOrLeaveNothingToPlayAreRefusedAndAValidOneIsPlayed)
 {
     // Designing after a paused game hides the pause; the next new game shows the hint again.

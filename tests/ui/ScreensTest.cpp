@@ -75,6 +75,7 @@ TEST(StatusPanels, ShowTheLanguageFilesLongestMessageWholeAndShortenAPathInItsMi
         bar.SetPanelText(4, text);
         const QString shown = bar.ShownText(4);
         EXPECT_LE(bar.fontMetrics().horizontalAdvance(shown), bar.TextWidth(4));
+        EXPECT_LT(bar.TextWidth(4), 1024 - 100 - 250 - 100) << "beside the other panels";
         EXPECT_TRUE(shown.startsWith(head) && shown.endsWith(tail)) << shown.toStdString();
         EXPECT_EQ(bar.PanelText(4), text);
     }
