@@ -1,5 +1,6 @@
 // Screenshots of a game played with the mouse in the three themes: marks, the ring open, wrong
-// pieces flagged after a check, a hint's green digit, the pause screen, the end of the game, the scores.
+// pieces flagged after a check, a hint's green digit, the pause screen, the end of the game, the
+// scores, and the last game in full screen.
 //   orvante-game-shots <shots folder>
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the game's data folder is the source's.
 #include "ScreenTool.h"
@@ -171,5 +172,14 @@ int main(int argc, char** argv)
     music.AjouteListeDeMusiques(QStringLiteral(ORVANTE_DATA_DIR "Musique/"), QString());
     audio::ConnectMusicBox(*w.ComboBox3, music);
     Shots(w, folder);
+
+    // The last game in full screen, scaled to the screen (give the offscreen platform a screen
+    // size with QT_QPA_PLATFORM="offscreen:configfile=...").
+    w.ComboBox4->SetText(w.ComboBox4->Items().value(1));
+    w.ComboBox4Change();
+    w.show();
+    QTest::qWaitForWindowExposed(&w);
+    QTest::qWait(200);
+    Save(&w, folder + QStringLiteral("/fullscreen.png"));
     return 0;
 }
