@@ -76,12 +76,8 @@ ClickResult DecideClick(const ClickInput& input,
     return result;
 }
 
-
-bool RingClosesOnMove(bool pickerOpen,
-                      int pickerChoice,
-                      QPoint point,
-                      const BoardArea& area,
-                      QPoint pickerCorner)
+bool RingClosesOnMove(
+    bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area, QPoint pickerCorner)
 {
     return pickerOpen && pickerChoice == NoChoice && !NearBoard(point, area)
         && !WithinRing(point, pickerCorner);

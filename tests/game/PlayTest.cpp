@@ -166,7 +166,8 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
         const char* name;
         engine::Cell cell;
         int choice;
-    } edges[]{{"left", {0, 4}, 8}, {"right", {8, 4}, 3}, {"top", {4, 0}, 5}, {"bottom", {4, 8}, 10}};
+    } edges[]{
+        {"left", {0, 4}, 8}, {"right", {8, 4}, 3}, {"top", {4, 0}, 5}, {"bottom", {4, 8}, 10}};
     StartKnownGame(GridOf(Solved));
     for (const auto& [name, cell, choice] : edges) {
         SCOPED_TRACE(name);

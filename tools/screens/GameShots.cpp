@@ -178,7 +178,7 @@ int main(int argc, char** argv)
     w.ComboBox4->SetText(w.ComboBox4->Items().value(1));
     w.ComboBox4Change();
     w.show();
-    QTest::qWaitForWindowExposed(&w);
+    (void)QTest::qWaitForWindowExposed(&w);
     QTest::qWait(200);
     Save(&w, folder + QStringLiteral("/fullscreen.png"));
     return 0;
