@@ -31,6 +31,8 @@ void ShowTitle(QComboBox& box, const QString& title)
     const int index = box.findText(title, Qt::MatchExactly | Qt::MatchCaseSensitive);
     box.setCurrentIndex(index);
     box.setEditText(title);
+    // A title wider than the box shows from its first letter, not scrolled to its end.
+    box.lineEdit()->setCursorPosition(0);
 }
 
 void ShowTitles(QComboBox& box, const QStringList& titles, const QString& current)
@@ -64,6 +66,8 @@ void ConnectMusicBox(QComboBox& box, TFormLecteurMP3& player)
                      [&box](const QString& title) { ShowTitle(box, title); });
     // Only the player's own changes: a title picked from the list, and each keystroke.
     QObject::connect(&box, &QComboBox::textActivated, &player, &TFormLecteurMP3::ChooseTitle);
+    QObject::connect(&box, &QComboBox::textActivated, &edit,
+                     [&edit] { edit.setCursorPosition(0); });
     QObject::connect(&edit, &QLineEdit::textEdited, &player,
                      [&player](const QString& text) { player.ChooseTitle(TypedTitle(text)); });
 }

@@ -3,6 +3,17 @@
 
 namespace control {
 
+namespace {
+
+// The point is within the ring's square, bounds included.
+bool WithinRing(QPoint point, QPoint pickerCorner)
+{
+    return pickerCorner.x() <= point.x() && point.x() <= pickerCorner.x() + RingSize
+        && pickerCorner.y() <= point.y() && point.y() <= pickerCorner.y() + RingSize;
+}
+
+} // namespace
+
 engine::Cell CellAt(QPoint point, const BoardArea& area)
 {
     // C++ integer division truncates toward zero, as the hit test wants.
@@ -65,9 +76,11 @@ ClickResult DecideClick(const ClickInput& input,
     return result;
 }
 
-bool RingClosesOnMove(bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area)
+bool RingClosesOnMove(
+    bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area, QPoint pickerCorner)
 {
-    return pickerOpen && pickerChoice == NoChoice && !NearBoard(point, area);
+    return pickerOpen && pickerChoice == NoChoice && !NearBoard(point, area)
+        && !WithinRing(point, pickerCorner);
 }
 
 bool UnlocksCompletion(int key, bool keypad, const QString& playerName)

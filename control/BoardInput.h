@@ -81,12 +81,15 @@ struct ClickResult
                                       const engine::Board& board,
                                       engine::Cell pickedCell);
 
-// An open ring with nothing hovered closes when the pointer leaves the board's surroundings;
-// a hovered choice keeps it open wherever the pointer goes.
-[[nodiscard]] bool RingClosesOnMove(bool pickerOpen,
-                                    int pickerChoice,
-                                    QPoint point,
-                                    const BoardArea& area);
+// The ring's square: its choices lie within RingSize pixels right of and below its corner.
+constexpr int RingSize = 160;
+
+// An open ring with nothing hovered closes when the pointer leaves both the board's surroundings
+// and the ring's own square; a hovered choice keeps it open wherever the pointer goes. The square
+// counts because the outer choices of an edge cell's ring lie beyond the board's surroundings: a
+// move onto one of them faster than a redraw must not close the ring before it is hovered.
+[[nodiscard]] bool RingClosesOnMove(
+    bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area, QPoint pickerCorner);
 
 // Releasing the main keyboard's "1" while the player is named "Malbérun" makes the next
 // completion check end the game as complete.

@@ -93,7 +93,8 @@ QString SaveGame(const QString& gameFolder,
 [[nodiscard]] SavedGame ChosenSavedGame(const QString& gameFolder, int index);
 
 // Loads the saved game on line index onto the board and returns its elapsed seconds: the board
-// shows the saved grid, every piece of it a given, and holds its solution. The line is read and
+// shows the saved grid, its right pieces as givens and its wrong ones as the player's, and holds
+// its solution. The line is read and
 // checked completely first; when anything is wrong (the errors of ChosenSavedGame) the board is
 // left exactly as it was.
 [[nodiscard]] double LoadSavedGame(const QString& gameFolder, int index, engine::Board& board);

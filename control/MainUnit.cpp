@@ -20,6 +20,8 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontDatabase>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -89,7 +91,7 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     , m_settings(std::move(settingsFile))
     , m_programFolderOverride(std::move(programFolder))
 {
-    setWindowTitle(QStringLiteral("Orvante"));
+    setWindowTitle(QStringLiteral("Sudoku"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
 
@@ -609,8 +611,9 @@ void TfrmMain::ComboBox4Change()
 
 void TfrmMain::ApplyDisplay(bool fullScreen)
 {
+    ShowGameScaled(fullScreen);
     if (fullScreen) {
-        // Full screen: the 1024 x 768 game stays centred on a black backdrop.
+        // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         if (isVisible())
@@ -625,6 +628,32 @@ void TfrmMain::ApplyDisplay(bool fullScreen)
     setFixedSize(1024, 768);
     if (const QScreen* screen = ScreenOf(this))
         move(presentation::WindowedPosition(screen->size()));
+}
+
+void TfrmMain::ShowGameScaled(bool scaled)
+{
+    if (scaled == (m_gameProxy != nullptr))
+        return;
+    if (scaled) {
+        if (FullScreenView == nullptr) {
+            FullScreenView = new presentation::ScaledView(GameArea->size(), m_stage);
+            m_stageLayout->addWidget(FullScreenView, 0, 0);
+        }
+        // A widget shown through a view must have no parent of its own.
+        m_stageLayout->removeWidget(GameArea);
+        GameArea->setParent(nullptr);
+        m_gameProxy = FullScreenView->scene()->addWidget(GameArea);
+        FullScreenView->show();
+        FullScreenView->setFocus();
+        return;
+    }
+    m_gameProxy->setWidget(nullptr);
+    delete m_gameProxy;
+    m_gameProxy = nullptr;
+    FullScreenView->hide();
+    GameArea->setParent(m_stage);
+    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
+    GameArea->show();
 }
 
 void TfrmMain::BtOptionsClick()
@@ -843,7 +872,9 @@ void TfrmMain::mnuLoadClick()
 void TfrmMain::mnuPrintClick()
 {
     PickerOpen = false;
-    presentation::PrintGrid(m_board.CurrentGrid, m_board.StartGrid,
+    // While paused the board shows scrambled pieces; the player's grid waits in SpareGrid.
+    presentation::PrintGrid(control::PlayersGrid(m_board, GameState == GameStatus::Paused),
+                            m_board.StartGrid,
                             [this](QPrinter& printer) { return AskForPrinter(printer); });
 }
 void TfrmMain::tbPlayClick()
@@ -977,7 +1008,8 @@ void TfrmMain::Image32MouseMove(QPoint position)
 {
     MouseX = position.x();
     MouseY = position.y();
-    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea()))
+    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea(),
+                                  {PickerLeft, PickerTop}))
         PickerOpen = false;
 }
 
@@ -1138,18 +1170,18 @@ presentation::FaceButton* TfrmMain::AddFaceButton(QWidget* bar,
 
 void TfrmMain::BuildScreens()
 {
-    // The black backdrop of full screen; a style sheet rather than a palette, which every
-    // control of the game would inherit.
-    auto* stage = new QWidget(this);
-    stage->setObjectName(QStringLiteral("Backdrop"));
-    stage->setAttribute(Qt::WA_StyledBackground);
-    stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
-    auto* stageLayout = new QGridLayout(stage);
-    stageLayout->setContentsMargins(0, 0, 0, 0);
-    GameArea = new QWidget(stage);
+    // A black backdrop; a style sheet rather than a palette, which every control of the game
+    // would inherit.
+    m_stage = new QWidget(this);
+    m_stage->setObjectName(QStringLiteral("Backdrop"));
+    m_stage->setAttribute(Qt::WA_StyledBackground);
+    m_stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
+    m_stageLayout = new QGridLayout(m_stage);
+    m_stageLayout->setContentsMargins(0, 0, 0, 0);
+    GameArea = new QWidget(m_stage);
     GameArea->setFixedSize(1024, 768);
-    stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
-    setCentralWidget(stage);
+    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
+    setCentralWidget(m_stage);
 
     // From bottom to top: the surface, the status bar, the main menu, the game menu, the hint
     // button, the options panel.
@@ -1314,7 +1346,8 @@ void TfrmMain::BuildOptionsPanel()
 
     Label4 = label(28, 406);
     ComboBox3 = new QComboBox(Panel_Options);
-    ComboBox3->setGeometry(3, 425, 140, 21);
+    // Inside the panel's frame, which the picture draws over its first and last few pixels.
+    ComboBox3->setGeometry(10, 425, 133, 21);
     ComboBox3->setEditable(true);
 
     ImageLecture = new presentation::PictureButton(Panel_Options);
@@ -1333,6 +1366,7 @@ void TfrmMain::BuildOptionsPanel()
     TrackBarMP3->setGeometry(5, 0, 20, 90);
     TrackBarMP3->setRange(0, 1000);
     TrackBarMP3->setValue(500);
+    TrackBarMP3->setToolTip(QStringLiteral("Volume"));
 
     ImageBtImportMP3 = new presentation::PictureButton(Panel_Options);
     ImageBtImportMP3->setGeometry(5, 530, 100, 17);

@@ -25,6 +25,8 @@
 #include <QRect>
 #include <QTimer>
 
+class QGraphicsProxyWidget;
+class QGridLayout;
 class QKeyEvent;
 class QLineEdit;
 class QSlider;
@@ -197,7 +199,9 @@ public:
 
     // Windows and controls.
     TFormFenetre* FormFenetre = nullptr;
-    QWidget* GameArea = nullptr; // the 1024 x 768 client area, centred in full screen
+    QWidget* GameArea = nullptr; // the 1024 x 768 client area
+    // Full screen shows the client area through this view, scaled to fill the screen.
+    presentation::ScaledView* FullScreenView = nullptr;
     presentation::BoardSurface* Image32View = nullptr;
     presentation::StatusPanels* StatusBar1 = nullptr;
 
@@ -278,6 +282,8 @@ private:
                                            QColor standIn,
                                            QString& firstMissing) const;
     void ApplyDisplay(bool fullScreen);
+    // Moves the client area into the full-screen view (scaled), or back into the window.
+    void ShowGameScaled(bool scaled);
     void LoadThemePictures(QString& theme);
     void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
     [[nodiscard]] control::LineLookup Lines();
@@ -296,6 +302,9 @@ private:
     control::SettingsStore m_settings;
     QString m_programFolderOverride;
     TfrmAbout* m_splash = nullptr;
+    QWidget* m_stage = nullptr; // the central widget, black behind the client area
+    QGridLayout* m_stageLayout = nullptr;
+    QGraphicsProxyWidget* m_gameProxy = nullptr; // the client area in the full-screen view
     std::vector<std::pair<presentation::FaceButton*, int>> m_faceButtons; // button, face
     int m_themeOpacity = 205;
     bool m_shown = false;

@@ -278,7 +278,15 @@ void RestoreSavedGame(engine::Board& board, const SavedGame& game)
     board.ClearBoard();
     board.CurrentGrid = game.current;
     board.SolutionGrid = game.solution;
-    board.CopyCurrentToStart();
+    // A piece that agrees with the solution becomes a given; a wrong one stays the player's, on
+    // the board only, so that it can still be corrected and the game won.
+    board.StartGrid = engine::EmptyGrid();
+    for (int x = 0; x < 9; ++x) {
+        for (int y = 0; y < 9; ++y) {
+            if (game.current[x][y] == game.solution[x][y])
+                board.StartGrid[x][y] = game.current[x][y];
+        }
+    }
 }
 
 std::string LoadListEntry(std::string_view label, std::string_view line)

@@ -97,9 +97,10 @@ struct SavedGame
 // allowed). Throws SavedGameError with a message for the player that names the first problem.
 [[nodiscard]] SavedGame ParseSavedGame(std::string_view line);
 
-// Puts a saved game on the board: every piece of its current grid becomes a given. Candidate
-// marks are cleared; SpareGrid is left alone. Cannot fail, so a caller parses first and only then
-// changes anything.
+// Puts a saved game on the board: every piece of its current grid that agrees with the solution
+// becomes a given, and a wrong piece stays on the board as the player's own, to be corrected.
+// Candidate marks are cleared; SpareGrid is left alone. Cannot fail, so a caller parses first and
+// only then changes anything.
 void RestoreSavedGame(engine::Board& board, const SavedGame& game);
 
 // The load list's entry for a saved-game line: label, ": ", and the line's first 20 characters

@@ -3,6 +3,7 @@
 #include "audio/mp3.h"
 #include "control/MainUnit.h"
 #include "presentation/AboutUnit.h"
+#include "presentation/Screens.h"
 
 #include <QApplication>
 #include <QTimer>
@@ -10,8 +11,7 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orvante"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvante"));
+    presentation::PrepareApplication(application);
 
     // The music player and the sound effects come first: they outlive the main window, which
     // saves the music's pause flag when it closes. The message window comes with the main window.

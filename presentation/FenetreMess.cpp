@@ -1,9 +1,12 @@
 // The message window: a title, one or two face buttons and an optional list.
 #include "presentation/FenetreMess.h"
 
+#include "presentation/Screens.h"
+
 #include <memory>
 
 #include <QAction>
+#include <QEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPalette>
@@ -17,6 +20,7 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     yellow.setColor(QPalette::Window, Qt::yellow);
     setPalette(yellow);
     setAutoFillBackground(true);
+    presentation::SetOpacity(this, 245);
 
     Panel = new QFrame(this);
     Panel->setGeometry(0, 0, 527, 392);
@@ -44,6 +48,16 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     Label2->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
 
+    // The list's sunken well: under the list, and only while the list is shown, so that a notice
+    // or a question without a list shows no empty frame.
+    ListWell = new QFrame(Panel);
+    ListWell->setObjectName(QStringLiteral("ListWell"));
+    ListWell->setGeometry(15, 100, 494, 169);
+    ListWell->setStyleSheet(QStringLiteral("#ListWell { background: rgb(250, 240, 218);"
+                                           " border: 2px solid rgb(150, 110, 70);"
+                                           " border-radius: 6px; }"));
+    ListWell->hide();
+
     ListBox1 = new QListWidget(Panel);
     ListBox1->setGeometry(19, 104, 486, 161);
     ListBox1->setFrameShape(QFrame::NoFrame);
@@ -55,6 +69,7 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     ListBox1->setStyleSheet(QStringLiteral("QListWidget { background: rgb(255, 251, 240); }"
                                            "QListWidget::item { height: 15px; }"));
     ListBox1->hide();
+    ListBox1->installEventFilter(this);
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
     PopupMenu1 = new QMenu(this);
     Effacer = PopupMenu1->addAction(QStringLiteral("Effacer"));
@@ -150,6 +165,13 @@ void TFormFenetre::reject()
     // Escape: the second button is always the one that declines; without it the window stays.
     if (!ToolButton2->isHidden())
         SpeedButton2Click();
+}
+
+bool TFormFenetre::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == ListBox1 && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        ListWell->setVisible(!ListBox1->isHidden());
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFormFenetre::ShowListMenu(const QPoint& position)

@@ -50,6 +50,7 @@ public:
     QLabel* Image1 = nullptr;
     QLabel* Label1 = nullptr; // the title's black shadow
     QLabel* Label2 = nullptr; // the title in red
+    QFrame* ListWell = nullptr; // the list's frame, shown with the list only
     QListWidget* ListBox1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QAction* Effacer = nullptr;
@@ -58,6 +59,7 @@ public:
 
 protected:
     void reject() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ShowListMenu(const QPoint& position);

@@ -2,6 +2,8 @@
 #include "presentation/Screens.h"
 
 #include <QGuiApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 #include <QWidget>
 
 namespace presentation {
@@ -15,6 +17,19 @@ QString ChangedChoice(const QStringList& items, const QString& text, int directi
     if (direction == 0)
         return items.at(i <= 0 ? count - 1 : i - 1);
     return items.at(i < 0 || i == count - 1 ? 0 : i + 1);
+}
+
+QTranslator* PrepareApplication(QCoreApplication& application)
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Orvante"));
+    auto* translator = new QTranslator(&application);
+    if (!translator->load(QStringLiteral("qtbase_fr"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 void SetOpacity(QWidget* window, int alpha)

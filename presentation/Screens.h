@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+class QCoreApplication;
+class QTranslator;
 class QWidget;
 
 namespace presentation {
@@ -20,6 +22,13 @@ namespace presentation {
 {
     return {screen.width() / 2 - 512, screen.height() / 2 - 384};
 }
+
+// Names the program "Orvante" and gives Qt's own windows (the file-open and print dialogs,
+// standard message boxes) their French texts from Qt's installed translations. No display name is
+// set: the X11 window system would append it to every window's caption ("Sudoku — Orvante").
+// Returns the translator installed, owned by the application; nothing when Qt's French
+// translations are not installed (those windows then speak English).
+QTranslator* PrepareApplication(QCoreApplication& application);
 
 // Window opacity out of 255, where the platform has it (offscreen and minimal do not).
 void SetOpacity(QWidget* window, int alpha);

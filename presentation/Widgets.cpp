@@ -2,6 +2,10 @@
 // the five-panel status bar and the board surface.
 #include "presentation/Widgets.h"
 
+#include <algorithm>
+
+#include <QFontMetrics>
+#include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -116,35 +120,107 @@ QStringList ChoiceBox::Items() const
     return items;
 }
 
+QString FittedText(const QString& text, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(text) <= width)
+        return text;
+    const qsizetype path = text.indexOf(u'/');
+    if (path < 0)
+        return metrics.elidedText(text, Qt::ElideRight, width);
+    const QString head = text.left(path);
+    return head
+        + metrics.elidedText(text.mid(path), Qt::ElideMiddle,
+                             std::max(0, width - metrics.horizontalAdvance(head)));
+}
+
 StatusPanels::StatusPanels(QWidget* parent)
     : QFrame(parent)
 {
-    constexpr std::array<int, 5> widths{100, 250, 100, 0, 300};
+    constexpr std::array<int, 4> widths{100, 250, 100, 0};
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(2, 0, 2, 0);
     layout->setSpacing(2);
     for (std::size_t i = 0; i < m_panels.size(); ++i) {
         m_panels[i] = new QLabel(this);
-        m_panels[i]->setFixedWidth(widths[i]);
-        m_panels[i]->setFrameShape(widths[i] > 0 ? QFrame::Panel : QFrame::NoFrame);
+        m_panels[i]->setFrameShape(QFrame::Panel);
         m_panels[i]->setFrameShadow(QFrame::Sunken);
-        m_panels[i]->setVisible(widths[i] > 0);
-        layout->addWidget(m_panels[i]);
+        m_panels[i]->setIndent(2);
+        if (i < widths.size()) {
+            m_panels[i]->setFixedWidth(widths[i]);
+            m_panels[i]->setVisible(widths[i] > 0);
+        } else {
+            // Any text fits once shortened: a long message never widens its panel.
+            m_panels[i]->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        }
+        layout->addWidget(m_panels[i], i < widths.size() ? 0 : 1);
     }
-    layout->addStretch(1);
     setAutoFillBackground(true);
 }
 
 void StatusPanels::SetPanelText(int panel, const QString& text)
 {
     Q_ASSERT(panel >= 0 && panel < 5);
-    m_panels[static_cast<std::size_t>(panel)]->setText(text);
+    m_texts[static_cast<std::size_t>(panel)] = text;
+    ShowFitted(panel);
 }
 
 QString StatusPanels::PanelText(int panel) const
 {
     Q_ASSERT(panel >= 0 && panel < 5);
+    return m_texts[static_cast<std::size_t>(panel)];
+}
+
+QString StatusPanels::ShownText(int panel) const
+{
+    Q_ASSERT(panel >= 0 && panel < 5);
     return m_panels[static_cast<std::size_t>(panel)]->text();
+}
+
+int StatusPanels::TextWidth(int panel) const
+{
+    const QLabel* label = m_panels[static_cast<std::size_t>(panel)];
+    return label->contentsRect().width() - label->indent() - 2 * label->margin();
+}
+
+void StatusPanels::resizeEvent(QResizeEvent* event)
+{
+    QFrame::resizeEvent(event);
+    // The panels get their widths from the layout first.
+    layout()->activate();
+    for (int panel = 0; panel < 5; ++panel)
+        ShowFitted(panel);
+}
+
+void StatusPanels::ShowFitted(int panel)
+{
+    QLabel* label = m_panels[static_cast<std::size_t>(panel)];
+    const QString& text = m_texts[static_cast<std::size_t>(panel)];
+    const QString shown = FittedText(text, label->fontMetrics(), TextWidth(panel));
+    label->setText(shown);
+    label->setToolTip(shown == text ? QString() : text);
+}
+
+ScaledView::ScaledView(QSize sceneSize, QWidget* parent)
+    : QGraphicsView(parent)
+    , m_sceneSize(sceneSize)
+{
+    setScene(new QGraphicsScene(QRectF(QPointF(0, 0), sceneSize), this));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackgroundBrush(Qt::black);
+    setAlignment(Qt::AlignCenter);
+    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
+                   | QPainter::TextAntialiasing);
+}
+
+void ScaledView::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    const QSize room = viewport()->size();
+    const qreal scale = std::min(static_cast<qreal>(room.width()) / m_sceneSize.width(),
+                                 static_cast<qreal>(room.height()) / m_sceneSize.height());
+    setTransform(QTransform::fromScale(scale, scale));
 }
 
 BoardSurface::BoardSurface(const QImage& surface, QWidget* parent)

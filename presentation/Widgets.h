@@ -7,11 +7,13 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QFrame>
+#include <QGraphicsView>
 #include <QImage>
 #include <QLabel>
 #include <QPixmap>
 #include <QWidget>
 
+class QFontMetrics;
 class QMouseEvent;
 
 namespace presentation {
@@ -84,7 +86,13 @@ public:
     void showPopup() override {}
 };
 
-// The status bar: five panels side by side, widths 100, 250, 100, 0 and 300.
+// The text shown for a message in width pixels: the whole text when it fits; otherwise a file
+// path (from the first "/" to the end) is shortened in its middle, and any other text at its end.
+[[nodiscard]] QString FittedText(const QString& text, const QFontMetrics& metrics, int width);
+
+// The status bar: five panels side by side, widths 100, 250, 100, 0, and the messages' panel,
+// which takes all the width left. A text too long for its panel is shortened (FittedText) and
+// shown whole in the panel's tool tip.
 class StatusPanels : public QFrame
 {
     Q_OBJECT
@@ -93,10 +101,20 @@ public:
     explicit StatusPanels(QWidget* parent = nullptr);
 
     void SetPanelText(int panel, const QString& text);
+    // The text as set, and as the panel shows it.
     [[nodiscard]] QString PanelText(int panel) const;
+    [[nodiscard]] QString ShownText(int panel) const;
+    // The width a panel's text may take.
+    [[nodiscard]] int TextWidth(int panel) const;
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void ShowFitted(int panel);
+
     std::array<QLabel*, 5> m_panels{};
+    std::array<QString, 5> m_texts;
 };
 
 // Shows the play surface unscaled and reports the mouse on it in its own coordinates.
@@ -120,6 +138,25 @@ protected:
 
 private:
     const QImage& m_surface;
+};
+
+// Shows a scene of a fixed size at the largest scale that fits the view, aspect kept, centred on
+// black, with smooth scaling of pictures. Input reaches the scene's items in their own
+// coordinates, so the widgets shown through it act where they are drawn at any scale.
+class ScaledView : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    ScaledView(QSize sceneSize, QWidget* parent);
+
+    [[nodiscard]] qreal Scale() const { return transform().m11(); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QSize m_sceneSize;
 };
 
 } // namespace presentation

@@ -218,6 +218,7 @@ TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
     emit box.textActivated(box.currentText());
     EXPECT_EQ(device->calls.value(0), "open Une tres longue nuit calme.mp3");
     EXPECT_EQ(box.currentText(), "Une tres longue nuit calme.mp3");
+    EXPECT_EQ(box.lineEdit()->cursorPosition(), 0) << "a long title shows from its first letter";
 }
 
 TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesTheFlagAtClosing)

@@ -158,6 +158,72 @@ TEST_F(Ring, OpensFourPixelsInsideTheBoardNeverOnAGivenPlacesOnlyItsTenChoicesAn
     EXPECT_FALSE(w.PickerOpen) << "an idle ring closes forty pixels off the board";
 }
 
+TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
+{
+    // Each edge's cell and the ring choice that lies farthest out from the board.
+    const struct
+    {
+        const char* name;
+        engine::Cell cell;
+        int choice;
+    } edges[]{
+        {"left", {0, 4}, 8}, {"right", {8, 4}, 3}, {"top", {4, 0}, 5}, {"bottom", {4, 8}, 10}};
+    StartKnownGame(GridOf(Solved));
+    for (const auto& [name, cell, choice] : edges) {
+        SCOPED_TRACE(name);
+        w.GameBoard().StartGrid = w.GameBoard().CurrentGrid = SolvedWithout({cell, {4, 4}});
+        ClickAt(CellCentre(cell.x, cell.y));
+        for (int redraw = 0; redraw < 4; ++redraw)
+            w.DessineGrille();
+        const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
+            + QPoint(20, 20);
+        QTest::mouseMove(w.Image32View, middle); // one move, no redraw on the way
+        ASSERT_TRUE(w.PickerOpen);
+        w.DessineGrille();
+        ASSERT_EQ(w.PickerChoice, choice);
+        QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, middle);
+        EXPECT_EQ(w.GameBoard().CurrentGrid[cell.x][cell.y], control::ValueOfChoice(choice));
+    }
+}
+
+TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices)
+{
+    StartKnownGame(SolvedWithout({{2, 3}, {4, 4}}));
+    w.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&w));
+    // The display box's arrow turns the shown window to full screen.
+    QTest::mouseClick(w.ImageF4D, Qt::LeftButton);
+    ASSERT_NE(w.FullScreenView, nullptr);
+    presentation::ScaledView& view = *w.FullScreenView;
+    // The test screen, 800 x 800, is narrower than the game.
+    EXPECT_TRUE(QTest::qWaitFor([&view] { return view.Scale() == 800 / 1024.0; })) << view.Scale();
+    // Where the view shows a point of the game's 1024 x 768 area.
+    const auto shown = [&view](QPoint area) { return view.mapFromScene(QPointF(area)); };
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(CellCentre(2, 3)));
+    ASSERT_TRUE(w.PickerOpen);
+    EXPECT_TRUE(w.PickedX == 2 && w.PickedY == 3);
+    for (int redraw = 0; redraw < 4; ++redraw)
+        w.DessineGrille();
+    // Choice 5, the digit 4, reached with redraws on the way as a player's pointer would.
+    const QPoint middle = presentation::PickerChoiceCorner(5, 0, w.PickerLeft, w.PickerTop)
+        + QPoint(20, 20) + w.Image32View->pos();
+    const QPoint from = CellCentre(2, 3);
+    for (int step = 1; step <= 10; ++step) {
+        QTest::mouseMove(view.viewport(), shown(from + (middle - from) * step / 10));
+        w.DessineGrille();
+    }
+    ASSERT_EQ(w.PickerChoice, 5);
+    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(middle));
+    EXPECT_EQ(w.GameBoard().CurrentGrid[2][3], 3);
+
+    w.NomDuJoueur->setText("Malbérun");
+    QTest::keyRelease(&view, Qt::Key_1);
+    EXPECT_TRUE(w.ForceComplete) << "the window's keys still reach it";
+    QTest::mouseClick(w.ImageF4D, Qt::LeftButton);
+    EXPECT_EQ(w.GameArea->parentWidget(), w.centralWidget());
+    EXPECT_EQ(w.size(), QSize(1024, 768));
+}
+
 TEST_F(Design, ThatBreakTheRulesOrLeaveNothingToPlayAreRefusedAndAValidOneIsPlayed)
 {
     // Designing after a paused game hides the pause; the next new game shows the hint again.

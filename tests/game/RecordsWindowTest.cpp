@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QListWidget>
 #include <QPrinter>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -107,4 +108,29 @@ TEST_F(RecordsWindow, PrintingAsksForAPrinterAndACancelPrintsNothing)
         QTest::mouseClick(w.BtPrint, Qt::LeftButton);
         EXPECT_EQ(QFile::exists(path), accept);
     }
+}
+
+TEST_F(RecordsWindow, PrintingWhilePausedPrintsThePlayersGridNotTheScrambledBoard)
+{
+    StartKnownGame(SolvedWithout({{0, 0}, {4, 4}, {8, 8}}));
+    // The page as printed, without the time it was made at.
+    const auto printed = [this] {
+        const QString path = install.Folder() + "grid.pdf";
+        w.AskForPrinter = [&](QPrinter& printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(path);
+            return true;
+        };
+        QTest::mouseClick(w.BtPrint, Qt::LeftButton);
+        QFile file(path);
+        QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        return QString::fromLatin1(pdf).remove(QRegularExpression("\\(D:[0-9+'Z-]*\\)"));
+    };
+    const QString playing = printed();
+    w.tbPlayClick();
+    for (int tick = 0; tick < 30; ++tick)
+        w.Timer1Timer();
+    ASSERT_EQ(w.GameState, GameStatus::Paused);
+    ASSERT_NE(w.GameBoard().CurrentGrid, w.GameBoard().SpareGrid) << "the board is scrambled";
+    EXPECT_EQ(printed(), playing);
 }

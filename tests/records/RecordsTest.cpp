@@ -94,6 +94,20 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     }
 }
 
+TEST(RestoreSavedGame, MakesTheRightPiecesGivensAndLeavesAWrongOneThePlayersToCorrect)
+{
+    engine::Board board;
+    board.StartGrid = GridOf(Solved); // the game that was on the board before
+    board.CandidateMarks[2][2][4] = 1;
+    control::RestoreSavedGame(board, {"", GridOf(Current), GridOf(Solved), 0});
+    engine::Grid givens = GridOf(Current);
+    givens[1][8] = engine::EmptyCell; // the wrong 9
+    EXPECT_EQ(board.StartGrid, givens);
+    EXPECT_EQ(board.CurrentGrid, GridOf(Current));
+    EXPECT_EQ(board.SolutionGrid, GridOf(Solved));
+    EXPECT_EQ(board.CandidateMarks, engine::MarkTable{});
+}
+
 TEST(GameDataFolder, IsNeverTheRootAndKeepsTheNameOneFolderInsideTheDocuments)
 {
     const std::tuple<const char*, const char*, const char*, const char*> cases[]{

@@ -103,12 +103,13 @@ protected:
             ? AnyPointIn(w.Image32View)
             : OnSurface({w.BoardLeft - 40 + Draw(620), w.BoardTop - 40 + Draw(620)});
         if (kind < 30) {
-            // A button of the window the player can see, enabled or not, or the volume slider.
+            // A button of the window the player can see, enabled or not, or the volume slider. In
+            // full screen the game's area is shown through a view, as a window of its own.
             QList<QWidget*> buttons;
-            for (QWidget* widget : w.findChildren<QWidget*>())
+            for (QWidget* widget : w.GameArea->findChildren<QWidget*>())
                 if ((qobject_cast<QAbstractButton*>(widget) || widget == w.TrackBarMP3
                      || qobject_cast<presentation::PictureButton*>(widget))
-                    && widget->window() == &w && widget->isVisible())
+                    && widget->window() == w.GameArea->window() && widget->isVisible())
                     buttons.append(widget);
             QWidget* target = buttons.at(Draw(int(buttons.size())));
             // The import dialog takes half a second to build and close: one aim in ten opens it.

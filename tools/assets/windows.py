@@ -172,7 +172,8 @@ def main_menu():
 
 
 def message_window():
-    """503 x 370: title room at the top, a sunken frame for the list, the buttons below."""
+    """503 x 370: title room at the top, the buttons below. The list's frame is the game's own,
+    drawn only while the list is shown."""
     w, h = 503, 370
     base = linen(w, h, 601, (253, 246, 230), (232, 212, 176), centre=(250, 150))
     lay = Layer(w, h)
@@ -187,11 +188,6 @@ def message_window():
     token(tok, 452, 52, 18, IVOIRE, 9, True)
     token(tok, 476, 76, 12, IVOIRE, 1, False)
     over(base, tok)
-    # the list's sunken well (the list itself is drawn by the game on cream)
-    well = Layer(w, h)
-    well.rrect(3, 88, 497, 257, 6, fill=(150, 110, 70, 255))
-    well.rrect(5, 90, 496, 256, 5, fill=(250, 240, 218, 255))
-    over(base, well)
     orn = Layer(w, h)
     for x in range(60, 450, 30):
         orn.ellipse(x, 274, 2, fill=(176, 124, 78, 180))

@@ -1,8 +1,11 @@
 // Screenshots of a game played with the mouse in the three themes: marks, the ring open, wrong
-// pieces flagged after a check, a hint's green digit, the pause screen, the end of the game.
+// pieces flagged after a check, a hint's green digit, the pause screen, the end of the game, the
+// scores, and the last game in full screen.
 //   orvante-game-shots <shots folder>
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the game's data folder is the source's.
 #include "ScreenTool.h"
+#include "audio/MusicControls.h"
+#include "audio/mp3.h"
 #include "control/MainUnit.h"
 #include "presentation/FenetreMess.h"
 
@@ -138,6 +141,13 @@ void Shots(TfrmMain& w, const QString& folder)
             Play(w, cell.x, cell.y, board.SolutionGrid[cell.x][cell.y]);
         w.DessineGrille();
         Save(&w, prefix + QStringLiteral("finished.png"));
+
+        // The scores, a message window with its list.
+        WhenMessageShows(w, [&w, prefix] {
+            Save(w.FormFenetre, prefix + QStringLiteral("scores-message.png"));
+            w.FormFenetre->SpeedButton1Click();
+        });
+        w.ScoresClick();
     }
 }
 
@@ -157,6 +167,19 @@ int main(int argc, char** argv)
 
     TfrmMain w(nullptr, QStringLiteral(ORVANTE_DATA_DIR), home.filePath(QStringLiteral("s.ini")));
     w.Timer2SplashScreenTimer();
+    // The music box as a player sees it, filled by a music player without a sound device.
+    audio::TFormLecteurMP3 music{std::unique_ptr<audio::AudioDevice>()};
+    music.AjouteListeDeMusiques(QStringLiteral(ORVANTE_DATA_DIR "Musique/"), QString());
+    audio::ConnectMusicBox(*w.ComboBox3, music);
     Shots(w, folder);
+
+    // The last game in full screen, scaled to the screen (give the offscreen platform a screen
+    // size with QT_QPA_PLATFORM="offscreen:configfile=...").
+    w.ComboBox4->SetText(w.ComboBox4->Items().value(1));
+    w.ComboBox4Change();
+    w.show();
+    (void)QTest::qWaitForWindowExposed(&w);
+    QTest::qWait(200);
+    Save(&w, folder + QStringLiteral("/fullscreen.png"));
     return 0;
 }
