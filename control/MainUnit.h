@@ -288,6 +288,9 @@ private:
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
     void ValidateDesignClick();
+    // Fills the message window's list with the lines of the file of that kind ("scores" or
+    // "charge") as they are now.
+    void FillList(const QString& kind);
     void DrawHintDigit();
 
     engine::Board m_board;

@@ -42,11 +42,13 @@ TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGames
     EXPECT_EQ(window.ListBox1->item(1)->text(), "Deux lignes");
     QStringList asked;
     // Only the scores file gives its line up here.
-    window.EnleveLigne = [&asked](const QString& kind, int index) {
-        asked.append(kind + QString::number(index));
+    window.EnleveLigne = [&asked](const QString& kind, const QString& line) {
+        asked.append(kind + ": " + line);
         return kind == "scores";
     };
-    window.ListBox1->addItems({"c", "d"});
+    // An entry shows a shortened line and gives the whole line to the delete.
+    window.AddListEntry("c…", "c as in the file");
+    window.ListBox1->addItems({"d"});
     // List, row selected (-1: a current row but no selection), entries left; the rules first, as
     // shown. When the file's line cannot go, the entry stays, so that the list matches the file.
     const std::tuple<QString, int, int> cases[]{
@@ -60,5 +62,5 @@ TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGames
         EXPECT_EQ(window.ListBox1->count(), left) << kind.toStdString() << row;
     }
     EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
-    EXPECT_EQ(asked, QStringList({"scores2", "charge0"}));
+    EXPECT_EQ(asked, QStringList({"scores: c as in the file", "charge: Une ligne"}));
 }
