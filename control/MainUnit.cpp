@@ -6,6 +6,7 @@
 #include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "control/Placement.h"
+#include "control/QuitSignals.h"
 #include "engine/Generator.h"
 #include "engine/Hint.h"
 #include "presentation/AboutUnit.h"
@@ -37,6 +38,7 @@
 namespace {
 
 const QColor ToolBarColour(255, 246, 235);
+const QString TitleFontFamily = QStringLiteral("CHOW FUN"); // the family of graphisme/CHOWFUN_.TTF
 
 void SetBackground(QWidget* widget, const QColor& colour)
 {
@@ -174,6 +176,14 @@ void TfrmMain::keyReleaseEvent(QKeyEvent* event)
     QMainWindow::keyReleaseEvent(event);
 }
 
+void TfrmMain::HandleQuitSignals()
+{
+    control::HandleQuitSignals(this, [this] {
+        close();
+        QCoreApplication::quit();
+    });
+}
+
 void TfrmMain::FormShow()
 {
     m_lists = engine::BuildCombinationLists();
@@ -218,9 +228,14 @@ void TfrmMain::Timer2SplashScreenTimer()
     // Without its font or its splash picture the game still runs, in the default font and with a
     // stand-in picture; the player is told which file is missing.
     const QString fontPath = AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF"));
-    if (QFontDatabase::addApplicationFont(fontPath) < 0)
+    // A cut or foreign file may load as some other family: only the game's own font counts.
+    const int font = QFontDatabase::addApplicationFont(fontPath);
+    if (font < 0 || !QFontDatabase::applicationFontFamilies(font).contains(TitleFontFamily)) {
+        if (font >= 0)
+            QFontDatabase::removeApplicationFont(font);
         ShowErrorBox(QStringLiteral("Police manquante ou illisible :\n") + fontPath);
-    FormFenetre->SetTitleFont(QStringLiteral("CHOW FUN"));
+    }
+    FormFenetre->SetTitleFont(TitleFontFamily);
     if (m_splash != nullptr && !m_splash->MissingPicture.isEmpty())
         ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + m_splash->MissingPicture);
     if (m_splash != nullptr)
@@ -301,7 +316,9 @@ void TfrmMain::SaveSettings()
     values.difficulte = ComboBox2->Text();
     values.affichage = ComboBox4->Text();
     values.musique = FormLecteurMP3 ? FormLecteurMP3->PauseFlag() : MusicPaused;
-    m_settings.Write(values);
+    if (!m_settings.Write(values))
+        ShowErrorBox(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans :\n")
+                     + m_settings.FilePath());
 }
 
 int TfrmMain::SetDisplayMode(int, int, int)

@@ -61,6 +61,9 @@ public:
     // Finishes the start-up when the splash window's timer fires.
     void AttachSplash(TfrmAbout* splash);
 
+    // SIGTERM and SIGINT from now on close the window as the player would, then end the program.
+    void HandleQuitSignals();
+
     // Window events.
     void FormShow();
     void FormClose();

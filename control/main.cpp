@@ -22,5 +22,6 @@ int main(int argc, char** argv)
     TfrmAbout FrmAbout(QCoreApplication::applicationDirPath()
                        + QStringLiteral("/graphisme/splash.bmp"));
     FrmMain.AttachSplash(&FrmAbout);
+    FrmMain.HandleQuitSignals();
     return QApplication::exec();
 }
