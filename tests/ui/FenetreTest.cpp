@@ -1,5 +1,6 @@
 // The message window: answers, the list and its "Effacer".
 #include "Support.h"
+#include "control/GameFiles.h"
 #include "presentation/FenetreMess.h"
 
 #include <QListWidget>
@@ -63,4 +64,38 @@ TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGames
     }
     EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
     EXPECT_EQ(asked, QStringList({"scores: c as in the file", "charge: Une ligne"}));
+}
+
+TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFileAsItIsNow)
+{
+    testing_support::TestInstall install;
+    testing_support::TestWindow test(install);
+    test.StartUp();
+    TfrmMain& w = *test.window;
+    TFormFenetre& window = *w.FormFenetre;
+    const QString folder = w.GameFolder();
+    QDir(folder).removeRecursively();
+    const QString scores = control::ScoresFilePath(folder);
+    control::WriteRecordLines(scores, {"a", "b", "c"});
+    QString title;
+    QStringList shown;
+    // Another copy deletes "a" while this one shows the list; this one then deletes "a" and "c".
+    QTimer::singleShot(0, &window, [&] {
+        ASSERT_TRUE(control::DeleteListLine(folder, "scores", "a"));
+        for (const int row : {0, 1}) {
+            window.ListBox1->setCurrentRow(row);
+            window.EffacerClick();
+            if (row == 0) {
+                title = window.Label2->text();
+                for (int i = 0; i < window.ListBox1->count(); ++i)
+                    shown.append(window.ListBox1->item(i)->text());
+            }
+        }
+        QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+    });
+    w.ScoresClick();
+    EXPECT_EQ(title, control::LineGoneMessage);
+    EXPECT_EQ(shown, QStringList({"b", "c"}));
+    EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"b"});
+    EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join('\n').toStdString();
 }
