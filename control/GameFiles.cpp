@@ -238,7 +238,8 @@ QString SaveGame(const QString& gameFolder,
     try {
         (void)ParseSavedGame(text);
     } catch (const SavedGameError& error) {
-        Fail(QStringLiteral("La partie n'a pas été enregistrée : ") + QString::fromUtf8(error.what()));
+        Fail(QStringLiteral("La partie n'a pas été enregistrée : ")
+             + QString::fromUtf8(error.what()));
     }
     const QString line = QString::fromStdString(text);
     AppendRecordLine(SavedGamesFilePath(gameFolder), line);
@@ -250,7 +251,8 @@ QList<ListEntry> LoadListEntries(const QString& gameFolder, const QString& label
     const std::string labelText = label.toStdString();
     QList<ListEntry> entries;
     for (const QString& line : ReadRecordLines(SavedGamesFilePath(gameFolder)))
-        entries.append({QString::fromStdString(LoadListEntry(labelText, line.toStdString())), line});
+        entries.append(
+            {QString::fromStdString(LoadListEntry(labelText, line.toStdString())), line});
     return entries;
 }
 

@@ -30,8 +30,8 @@ public:
 };
 
 // What the message window says, in place of its title, when the chosen line has gone.
-inline const QString LineGoneMessage = QStringLiteral(
-    "Cette ligne n'est plus dans le fichier : la liste a été mise à jour.");
+inline const QString LineGoneMessage
+    = QStringLiteral("Cette ligne n'est plus dans le fichier : la liste a été mise à jour.");
 
 // How long a change waits for another copy of the game to finish its own, and the age after
 // which a lock is taken to be left over by a copy that was killed (a lock whose process is gone

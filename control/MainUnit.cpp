@@ -850,8 +850,7 @@ void TfrmMain::mnuSaveClick()
 void TfrmMain::FillList(const QString& kind)
 {
     FormFenetre->ListBox1->clear();
-    const QList<control::ListEntry> entries
-        = kind == QLatin1String("scores")
+    const QList<control::ListEntry> entries = kind == QLatin1String("scores")
         ? control::ScoreList(GameFolder())
         : control::LoadListEntries(GameFolder(), FText(control::line::SavedGameLabel));
     for (const control::ListEntry& entry : entries)

@@ -3,11 +3,10 @@
 
 #include <array>
 #include <csignal>
-
-#include <QSocketNotifier>
-
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include <QSocketNotifier>
 
 namespace control {
 
@@ -35,7 +34,7 @@ void HandleQuitSignals(QObject* context, std::function<void()> onSignal)
                          if (::read(SignalPipe[1], &byte, 1) == 1)
                              onSignal();
                      });
-    struct sigaction action{};
+    struct sigaction action = {};
     action.sa_handler = WriteSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

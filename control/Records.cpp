@@ -70,9 +70,8 @@ engine::Grid ReadGridField(std::string_view field, bool solution)
 {
     const SaveProblem problem = solution ? SaveProblem::SolutionGrid : SaveProblem::CurrentGrid;
     const std::string name = solution ? "la grille solution" : "la grille en cours";
-    const auto fail = [&](const std::string& what) {
-        throw SavedGameError(problem, CannotLoad + what + ".");
-    };
+    const auto fail
+        = [&](const std::string& what) { throw SavedGameError(problem, CannotLoad + what + "."); };
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 9; ++x) {
             const std::size_t at = static_cast<std::size_t>(y * 10 + x);
@@ -87,8 +86,9 @@ engine::Grid ReadGridField(std::string_view field, bool solution)
             if (!IsEmptyMark(c)) {
                 // Anything beyond ASCII is named vaguely: c may be one byte of a longer character.
                 const bool ascii = static_cast<unsigned char>(c) < 0x80;
-                fail(name + " contient " + (ascii ? "« " + std::string(1, c) + " »" : "un caractère")
-                     + " en " + CellName(x, y) + ", qui n'est pas un pion");
+                fail(name + " contient "
+                     + (ascii ? "« " + std::string(1, c) + " »" : "un caractère") + " en "
+                     + CellName(x, y) + ", qui n'est pas un pion");
             }
         }
         if (y == 8)

@@ -103,7 +103,8 @@ struct SavedGame
 // Reads a whole saved-game line and checks all of it: the layout, both grids (current cells are
 // "1".."9" or empty as "_", " " or "0"; the solution is complete and has every digit once in each
 // row, column and box) and the seconds ("." or "," as the decimal separator, trailing spaces
-// allowed; a time above MaxElapsedSeconds is read as it). Throws SavedGameError with a message for the player that names the first problem.
+// allowed; a time above MaxElapsedSeconds is read as it). Throws SavedGameError with a message for
+// the player that names the first problem.
 [[nodiscard]] SavedGame ParseSavedGame(std::string_view line);
 
 // Puts a saved game on the board: every piece of its current grid becomes a given. Candidate

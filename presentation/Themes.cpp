@@ -64,8 +64,10 @@ bool DeclaredSizeHeld(const QString& path)
         return true; // not a BMP: its own reader finds a cut file
     if (header.size() < 30)
         return false;
-    const auto u32 = [&header](int at) { return qFromLittleEndian<quint32>(header.constData() + at); };
-    const auto s32 = [&header](int at) { return qFromLittleEndian<qint32>(header.constData() + at); };
+    const auto u32
+        = [&header](int at) { return qFromLittleEndian<quint32>(header.constData() + at); };
+    const auto s32
+        = [&header](int at) { return qFromLittleEndian<qint32>(header.constData() + at); };
     const qint64 fileSize = file.size();
     // The size the file header declares, and where the pixel rows of an uncompressed picture end.
     qint64 needed = u32(2);

@@ -85,7 +85,8 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
         // Swapping two cells of one row keeps the rows whole and breaks two columns.
         {patched(good, 110, "213"), P::SolutionGrid, "dans la colonne 1"},
         // Rows 3 and 4 swapped: every row and column keeps nine digits, the first box does not.
-        {patched(good, 110 + 20, "234567891+789123456"), P::SolutionGrid, "chiffre 2 dans le carré 1"},
+        {patched(good, 110 + 20, "234567891+789123456"), P::SolutionGrid,
+         "chiffre 2 dans le carré 1"},
         {patched(good, 199, " "), P::Layout, "« $ »"},
         {noSeconds, P::TooShort, "temps de jeu"},
     };
@@ -136,8 +137,8 @@ const control::ScoreWords Words{"m", "s", "[name]"};
 
 TEST(PlayingTime, AHugeSavedTimeIsClampedAndTheClockNeverLeavesItsRange)
 {
-    const std::string line = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current),
-                                                    GridOf(Solved), 0);
+    const std::string line
+        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 0);
     const double max = control::MaxElapsedSeconds;
     const std::tuple<const char*, std::string, double, double> cases[]{
         {"a usual time", "120.5", 120.5, 120.6},
@@ -146,7 +147,8 @@ TEST(PlayingTime, AHugeSavedTimeIsClampedAndTheClockNeverLeavesItsRange)
     };
     for (const auto& [name, seconds, read, ticked] : cases) {
         SCOPED_TRACE(name);
-        const double elapsed = control::ParseSavedGame(line.substr(0, 200) + seconds).elapsedSeconds;
+        const double elapsed
+            = control::ParseSavedGame(line.substr(0, 200) + seconds).elapsedSeconds;
         EXPECT_EQ(elapsed, read);
         EXPECT_EQ(control::AdvanceClock(elapsed, control::ClockInterval), ticked);
     }
@@ -169,8 +171,11 @@ TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWe
 {
     const std::tuple<const char*, QByteArray, QString, bool, QByteArray> cases[]{
         {"a Windows-1252 line among UTF-8 ones, a byte order mark, mixed endings",
-         "\xEF\xBB\xBFZo\xC3\xA9\r\nz\xE9ro\nL\xC3\xA9a\rone", "one", true,
-         "Zo\xC3\xA9\r\nz\xC3\xA9ro\r\nL\xC3\xA9a\r\n"},
+         "\xEF\xBB\xBFZo\xC3\xA9\r\nz\xE9ro\nL\xC3\xA9"
+         "a\rone",
+         "one", true,
+         "Zo\xC3\xA9\r\nz\xC3\xA9ro\r\nL\xC3\xA9"
+         "a\r\n"},
         {"a byte order mark before a Windows-1252 line", "\xEF\xBB\xBFz\xE9ro\r\nx", "x", true,
          "z\xC3\xA9ro\r\n"},
         {"the first of two equal lines goes", "a\r\nb\r\na", "a", true, "b\r\na\r\n"},
@@ -183,8 +188,8 @@ TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWe
         EXPECT_EQ(ReadBytes(scores), after);
     }
     // Behind a byte order mark, in a file with a Windows-1252 line, the first game still loads.
-    const std::string game = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current),
-                                                    GridOf(Solved), 7);
+    const std::string game
+        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 7);
     WriteBytes(saves, "\xEF\xBB\xBF" + QByteArray::fromStdString(game) + "\r\nz\xE9ro\r\n");
     const QList<control::ListEntry> entries = control::LoadListEntries(folder, "Partie");
     ASSERT_EQ(entries.size(), 2);
@@ -285,8 +290,8 @@ TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoes
 TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
 {
     const QString dir = QFileInfo(scores).absolutePath();
-    const QStringList kept{"Scores.frd.abcDE", "Scores.frd.abcDEF1", "Scores.frd.abc1EF",
-                           "Scores.frdXabcDEF", "Save.frd.abcDEF", "Scores.frd.abcDEF.txt"};
+    const QStringList kept{"Scores.frd.abcDE",  "Scores.frd.abcDEF1", "Scores.frd.abc1EF",
+                           "Scores.frdXabcDEF", "Save.frd.abcDEF",    "Scores.frd.abcDEF.txt"};
     for (const QString& name : kept + QStringList{"Scores.frd.abcDEF", "Scores.frd.XyZwVu"})
         WriteBytes(dir + '/' + name, "x");
     control::AppendScore(folder, 75.9, {"m", "s", "[name] [date]"}, "Zoé", When);
@@ -309,12 +314,14 @@ TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
     }
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_TRUE(message.startsWith("Impossible d'écrire " + scores + " : ")) << message.toStdString();
+    EXPECT_TRUE(message.startsWith("Impossible d'écrire " + scores + " : "))
+        << message.toStdString();
     try {
         (void)control::ReadRecordLines(dir);
         ADD_FAILURE() << "a folder read as a file";
     } catch (const control::GameFileError& error) {
-        EXPECT_EQ(QString::fromUtf8(error.what()), "Impossible de lire " + dir + " : ouverture impossible.");
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+                  "Impossible de lire " + dir + " : ouverture impossible.");
     }
     EXPECT_EQ(ReadBytes(scores), "1 m 15 s Zo\xC3\xA9 05/12/2026 - 13:02:08\r\n");
     EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);

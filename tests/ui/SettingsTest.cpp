@@ -83,9 +83,10 @@ TEST(Settings, AQuitSignalClosesTheWindowAsThePlayerWouldAndAFailedWriteIsToldOn
         EXPECT_EQ(QSettings(settings, QSettings::IniFormat).value("TERVALIN SUDOKU/Joueur"),
                   writable ? QVariant("Zoé") : QVariant());
         w.close(); // the settings are written once, whatever closes the window
-        EXPECT_EQ(errors, writable ? QStringList{}
-                                   : QStringList{"Les réglages n'ont pas pu être enregistrés "
-                                                 "dans :\n"
-                                                 + settings});
+        EXPECT_EQ(errors,
+                  writable ? QStringList{}
+                           : QStringList{"Les réglages n'ont pas pu être enregistrés "
+                                         "dans :\n"
+                                         + settings});
     }
 }

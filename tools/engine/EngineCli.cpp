@@ -42,8 +42,8 @@ long long ParseInteger(const std::string& word, long long low, long long high, c
         used = 0;
     }
     if (used == 0 || used != word.size() || value < low || value > high) {
-        throw UsageError(std::string("bad ") + what + " '" + word + "': from "
-                         + std::to_string(low) + " to " + std::to_string(high));
+        throw UsageError(std::string("bad ") + what + " '" + word + "': from " + std::to_string(low)
+                         + " to " + std::to_string(high));
     }
     return value;
 }
