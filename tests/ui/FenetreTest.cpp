@@ -1,6 +1,7 @@
 // The message window: answers, the list and its "Effacer".
 #include "Support.h"
 #include "control/GameFiles.h"
+#include "game/Grids.h"
 #include "presentation/FenetreMess.h"
 
 #include <QListWidget>
@@ -98,4 +99,39 @@ TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFil
     EXPECT_EQ(shown, QStringList({"b", "c"}));
     EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"b"});
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join('\n').toStdString();
+}
+
+TEST(Charger, AGameAnotherCopyHasDeletedIsToldAndTheGameChosenNextIsLoaded)
+{
+    testing_support::TestInstall install;
+    testing_support::TestWindow test(install);
+    test.StartUp();
+    TfrmMain& w = *test.window;
+    TFormFenetre& window = *w.FormFenetre;
+    const QString folder = w.GameFolder();
+    QDir(folder).removeRecursively();
+    engine::Board board;
+    board.SolutionGrid = game_testing::GridOf(game_testing::Solved);
+    board.CurrentGrid = game_testing::SolvedWithout({{0, 0}});
+    for (const double seconds : {1.0, 2.0})
+        control::SaveGame(folder, board, false, seconds, QDateTime::currentDateTime());
+    QString title;
+    int entries = 0;
+    // The first game goes while the list is shown; it is chosen, then the one left.
+    QTimer::singleShot(0, &window, [&] {
+        control::DeleteListLine(folder, "charge", window.LineOf(0));
+        window.ListBox1->setCurrentRow(0);
+        QTimer::singleShot(0, &window, [&] {
+            title = window.Label2->text();
+            entries = window.ListBox1->count();
+            window.ListBox1->setCurrentRow(0);
+            QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+        });
+        QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+    });
+    w.mnuLoadClick();
+    EXPECT_EQ(title, control::LineGoneMessage);
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(w.ElapsedSeconds, 2);
+    EXPECT_EQ(w.GameBoard().CurrentGrid, board.CurrentGrid);
 }
