@@ -34,7 +34,10 @@ constexpr QByteArrayView ByteOrderMark("\xEF\xBB\xBF");
 
 QString DecodeLine(QByteArrayView bytes)
 {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    // A byte order mark inside a file is a character like any other: only the file's start has
+    // one to drop, which DecodeLines does before any line is decoded.
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     QString text = utf8.decode(bytes);
     if (!utf8.hasError())
         return text;

@@ -178,6 +178,12 @@ TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWe
          "a\r\n"},
         {"a byte order mark before a Windows-1252 line", "\xEF\xBB\xBFz\xE9ro\r\nx", "x", true,
          "z\xC3\xA9ro\r\n"},
+        {"a byte order mark inside the file is a character",
+         "a\r\n\xEF\xBB\xBF"
+         "b\r\nc",
+         "c", true,
+         "a\r\n\xEF\xBB\xBF"
+         "b\r\n"},
         {"the first of two equal lines goes", "a\r\nb\r\na", "a", true, "b\r\na\r\n"},
         {"a line no longer in the file", "z\xE9ro\r\n", "zero", false, "z\xE9ro\r\n"},
     };
