@@ -157,6 +157,10 @@ bool UpdateRecordLines(const QString& path, const std::function<bool(QStringList
     QLockFile lock(path + QStringLiteral(".lock"));
     lock.setStaleLockTime(LockStaleMilliseconds);
     if (!lock.tryLock(LockWaitMilliseconds)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            Fail(QStringLiteral("Impossible de créer le verrou %1. Rien n'a été enregistré.")
+                     .arg(Native(path + QStringLiteral(".lock"))));
+        }
         Fail(QStringLiteral("Le fichier %1 est utilisé par une autre copie du jeu. Rien n'a été "
                             "enregistré : réessayez dans un instant.")
                  .arg(Native(path)));
