@@ -1,14 +1,21 @@
 // The game clock and the status bar: what a tick does, the time text and the panel texts.
 #include "control/Clock.h"
 
+#include "control/Records.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace control {
 
 double AdvanceClock(double elapsedSeconds, int intervalMs)
 {
-    const double milliseconds = std::round(elapsedSeconds * 1000.0) + intervalMs;
-    return milliseconds / 1000.0;
+    // Whole milliseconds up to 2^53 are exact in a double: the count stops there instead of
+    // growing out of range, whatever was added to the time meanwhile.
+    constexpr double maxMilliseconds = MaxElapsedSeconds * 1000.0;
+    const double seconds = std::isnan(elapsedSeconds) ? 0.0 : elapsedSeconds;
+    const double before = std::round(std::clamp(seconds * 1000.0, 0.0, maxMilliseconds));
+    return std::min(before + std::max(intervalMs, 0), maxMilliseconds) / 1000.0;
 }
 
 TickAction TickActionFor(GameStatus state)

@@ -18,7 +18,8 @@ constexpr double OneHour = 3600;
 
 // ElapsedSeconds after one tick of intervalMs: exactly one interval more, however late the tick
 // came. The sum is kept on whole milliseconds, so ten ticks of 100 ms make exactly 1.0 and not
-// the 0.99999... that adding 0.1 ten times gives, which would read as 0 s.
+// the 0.99999... that adding 0.1 ten times gives, which would read as 0 s. The count stays within
+// 0..MaxElapsedSeconds, so however long it runs it never becomes infinite.
 [[nodiscard]] double AdvanceClock(double elapsedSeconds, int intervalMs);
 
 // What a clock tick does: count time while playing, show random pieces while paused.

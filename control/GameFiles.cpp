@@ -1,11 +1,14 @@
 // The player's scores and saved-games files: where they live, reading, appending, deleting lines.
 #include "control/GameFiles.h"
 
+#include "common/TextLines.h"
 #include "presentation/Texts.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -21,6 +24,26 @@ QString Native(const QString& path)
 [[noreturn]] void Fail(const QString& message)
 {
     throw GameFileError(message.toStdString());
+}
+
+// Why a file could not be read or written, in the player's language (the system's own text is
+// English).
+QString Reason(QFileDevice::FileError error)
+{
+    switch (error) {
+    case QFileDevice::ReadError:
+        return QStringLiteral("erreur de lecture");
+    case QFileDevice::WriteError:
+        return QStringLiteral("erreur d'écriture");
+    case QFileDevice::ResourceError:
+        return QStringLiteral("disque plein ou ressources épuisées");
+    case QFileDevice::PermissionsError:
+        return QStringLiteral("accès refusé");
+    case QFileDevice::OpenError:
+        return QStringLiteral("ouverture impossible");
+    default:
+        return QStringLiteral("erreur du système de fichiers");
+    }
 }
 
 bool Usable(const QString& folder)
@@ -47,8 +70,8 @@ QString GameDataFolderIn(const QString& documents, const QString& home, const QS
     if (!Usable(base))
         base = home;
     if (!Usable(base))
-        Fail(QStringLiteral("There is no documents folder or home folder to keep the scores and "
-                            "saved games in."));
+        Fail(QStringLiteral("Il n'y a ni dossier Documents ni dossier personnel où garder les "
+                            "scores et les parties enregistrées."));
     return QDir::cleanPath(base + u'/' + SafeFolderName(name));
 }
 
@@ -83,31 +106,24 @@ QStringList ReadRecordLines(const QString& path)
         return {};
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        Fail(QStringLiteral("Could not read %1: %2.").arg(Native(path), file.errorString()));
+        Fail(QStringLiteral("Impossible de lire %1 : %2.").arg(Native(path), Reason(file.error())));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        Fail(QStringLiteral("Could not read %1: %2.").arg(Native(path), file.errorString()));
-    QString text = presentation::DecodeText(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    return presentation::SplitLines(text);
+        Fail(QStringLiteral("Impossible de lire %1 : %2.").arg(Native(path), Reason(file.error())));
+    return common::DecodeLines(bytes);
 }
 
 void WriteRecordLines(const QString& path, const QStringList& lines)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        Fail(QStringLiteral("Could not create the folder %1.").arg(Native(folder)));
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += "\r\n";
-    }
+        Fail(QStringLiteral("Impossible de créer le dossier %1.").arg(Native(folder)));
+    const QByteArray bytes = common::EncodeLines(lines);
     QSaveFile file(path);
     const auto failed = [&] {
-        const QString reason = file.errorString();
+        const QString reason = Reason(file.error());
         file.cancelWriting();
-        Fail(QStringLiteral("Could not write %1: %2. The file keeps its previous contents.")
+        Fail(QStringLiteral("Impossible d'écrire %1 : %2. Le fichier garde son contenu précédent.")
                  .arg(Native(path), reason));
     };
     // Unbuffered: a buffered write fails only in the flush inside commit(), which Qt 6.4 does not
@@ -120,21 +136,67 @@ void WriteRecordLines(const QString& path, const QStringList& lines)
         failed();
 }
 
-void AppendRecordLine(const QString& path, const QString& line)
+void RemoveWriteLeftovers(const QString& path)
 {
-    QStringList lines = ReadRecordLines(path);
-    lines.append(line);
-    WriteRecordLines(path, lines);
+    const QFileInfo info(path);
+    // QSaveFile's named temporary file: the file's name, ".", six ASCII letters.
+    const QRegularExpression leftover(
+        QStringLiteral("^%1\\.[A-Za-z]{6}$").arg(QRegularExpression::escape(info.fileName())));
+    QDir folder = info.absoluteDir();
+    for (const QString& name : folder.entryList(QDir::Files | QDir::Hidden | QDir::System)) {
+        if (leftover.match(name).hasMatch())
+            folder.remove(name);
+    }
 }
 
-bool DeleteRecordLine(const QString& path, int index)
+bool UpdateRecordLines(const QString& path, const std::function<bool(QStringList&)>& change)
 {
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        Fail(QStringLiteral("Impossible de créer le dossier %1.").arg(Native(folder)));
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.setStaleLockTime(LockStaleMilliseconds);
+    if (!lock.tryLock(LockWaitMilliseconds)) {
+        if (lock.error() != QLockFile::LockFailedError) {
+            Fail(QStringLiteral("Impossible de créer le verrou %1. Rien n'a été enregistré.")
+                     .arg(Native(path + QStringLiteral(".lock"))));
+        }
+        Fail(QStringLiteral("Le fichier %1 est utilisé par une autre copie du jeu. Rien n'a été "
+                            "enregistré : réessayez dans un instant.")
+                 .arg(Native(path)));
+    }
     QStringList lines = ReadRecordLines(path);
-    if (index < 0 || index >= lines.size())
+    if (!change(lines))
         return false;
-    lines.removeAt(index);
     WriteRecordLines(path, lines);
+    RemoveWriteLeftovers(path);
     return true;
+}
+
+void AppendRecordLine(const QString& path, const QString& line)
+{
+    UpdateRecordLines(path, [&line](QStringList& lines) {
+        lines.append(line);
+        return true;
+    });
+}
+
+bool DeleteRecordLine(const QString& path, const QString& line)
+{
+    if (!QFileInfo::exists(path))
+        return false;
+    return UpdateRecordLines(path, [&line](QStringList& lines) {
+        const qsizetype index = lines.indexOf(line);
+        if (index < 0)
+            return false;
+        lines.removeAt(index);
+        return true;
+    });
+}
+
+QString ListItemText(const QString& line)
+{
+    return line.size() <= ListItemLength ? line : line.left(ListItemLength - 1) + QChar(0x2026);
 }
 
 QString ScoreDateText(const QDateTime& when)
@@ -159,9 +221,12 @@ QString AppendScore(const QString& gameFolder,
     return line;
 }
 
-QStringList ScoreList(const QString& gameFolder)
+QList<ListEntry> ScoreList(const QString& gameFolder)
 {
-    return ReadRecordLines(ScoresFilePath(gameFolder));
+    QList<ListEntry> entries;
+    for (const QString& line : ReadRecordLines(ScoresFilePath(gameFolder)))
+        entries.append({ListItemText(line), line});
+    return entries;
 }
 
 QString SaveGame(const QString& gameFolder,
@@ -176,47 +241,46 @@ QString SaveGame(const QString& gameFolder,
     // The same check a load makes: a game that could not be loaded back is not written.
     try {
         (void)ParseSavedGame(text);
-    } catch (const SavedGameError&) {
-        Fail(QStringLiteral("There is no game to save: the board holds no complete, valid "
-                            "solution."));
+    } catch (const SavedGameError& error) {
+        Fail(QStringLiteral("La partie n'a pas été enregistrée : ")
+             + QString::fromUtf8(error.what()));
     }
     const QString line = QString::fromStdString(text);
     AppendRecordLine(SavedGamesFilePath(gameFolder), line);
     return line;
 }
 
-QStringList LoadListEntries(const QString& gameFolder, const QString& label)
+QList<ListEntry> LoadListEntries(const QString& gameFolder, const QString& label)
 {
     const std::string labelText = label.toStdString();
-    QStringList entries;
+    QList<ListEntry> entries;
     for (const QString& line : ReadRecordLines(SavedGamesFilePath(gameFolder)))
-        entries.append(QString::fromStdString(LoadListEntry(labelText, line.toStdString())));
+        entries.append(
+            {QString::fromStdString(LoadListEntry(labelText, line.toStdString())), line});
     return entries;
 }
 
-SavedGame ChosenSavedGame(const QString& gameFolder, int index)
+SavedGame ChosenSavedGame(const QString& gameFolder, const QString& line)
 {
-    // Read again: lines may have been deleted from the list while it was shown.
-    const QStringList lines = ReadRecordLines(SavedGamesFilePath(gameFolder));
-    if (index < 0 || index >= lines.size())
-        Fail(QStringLiteral("The chosen saved game is no longer in %1.")
-                 .arg(Native(SavedGamesFilePath(gameFolder))));
-    return ParseSavedGame(lines.at(index).toStdString());
+    // Read again: another copy of the game may have changed the file while the list was shown.
+    if (!ReadRecordLines(SavedGamesFilePath(gameFolder)).contains(line))
+        throw LineGoneError(LineGoneMessage.toStdString());
+    return ParseSavedGame(line.toStdString());
 }
 
-double LoadSavedGame(const QString& gameFolder, int index, engine::Board& board)
+double LoadSavedGame(const QString& gameFolder, const QString& line, engine::Board& board)
 {
-    const SavedGame game = ChosenSavedGame(gameFolder, index);
+    const SavedGame game = ChosenSavedGame(gameFolder, line);
     RestoreSavedGame(board, game);
     return game.elapsedSeconds;
 }
 
-bool DeleteListLine(const QString& gameFolder, const QString& kind, int index)
+bool DeleteListLine(const QString& gameFolder, const QString& kind, const QString& line)
 {
     const QString path = ListFilePath(gameFolder, kind);
     if (path.isEmpty())
         return false;
-    return DeleteRecordLine(path, index);
+    return DeleteRecordLine(path, line);
 }
 
 } // namespace control

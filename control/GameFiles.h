@@ -4,9 +4,11 @@
 #include "control/Records.h"
 #include "engine/Board.h"
 
+#include <functional>
 #include <stdexcept>
 
 #include <QDateTime>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -19,6 +21,26 @@ class GameFileError : public std::runtime_error
 public:
     using std::runtime_error::runtime_error;
 };
+
+// The line chosen in a list is no longer in its file: another copy of the game changed it.
+class LineGoneError : public GameFileError
+{
+public:
+    using GameFileError::GameFileError;
+};
+
+// What the message window says, in place of its title, when the chosen line has gone.
+inline const QString LineGoneMessage
+    = QStringLiteral("Cette ligne n'est plus dans le fichier : la liste a été mise à jour.");
+
+// How long a change waits for another copy of the game to finish its own, and the age after
+// which a lock is taken to be left over by a copy that was killed (a lock whose process is gone
+// is taken over at once).
+inline constexpr int LockWaitMilliseconds = 3000;
+inline constexpr int LockStaleMilliseconds = 10000;
+
+// The longest text a list entry shows: a longer line is cut and ends with "…".
+inline constexpr int ListItemLength = 200;
 
 // The game's folder in the player's documents: <documents>/<name>, name being the first line of
 // the language file. The documents folder is the platform's, or the home folder when there is
@@ -40,9 +62,9 @@ public:
 // The file behind a list of the message window: "scores" or "charge"; empty for any other kind.
 [[nodiscard]] QString ListFilePath(const QString& gameFolder, const QString& kind);
 
-// The file's lines: UTF-8 when the bytes are valid UTF-8, else Windows-1252; lines ended by CR LF,
-// LF or CR. A missing file has no lines. Throws GameFileError when the file exists but cannot be
-// read.
+// The file's lines, each UTF-8 when valid, else Windows-1252, a leading byte order mark dropped;
+// lines ended by CR LF, LF or CR. A missing file has no lines. Throws GameFileError when the file
+// exists but cannot be read.
 [[nodiscard]] QStringList ReadRecordLines(const QString& path);
 
 // Replaces the file with these lines, UTF-8, each ended by CR LF, creating missing folders. The
@@ -50,12 +72,35 @@ public:
 // a cut file. Throws GameFileError when anything fails; the old file is then unchanged.
 void WriteRecordLines(const QString& path, const QStringList& lines);
 
+// Removes the temporary files a write of path left behind when it was killed before its rename:
+// the file's name, ".", six letters. Nothing else is touched.
+void RemoveWriteLeftovers(const QString& path);
+
+// Reads the file's lines, lets change alter them and, when it answers true, writes them back and
+// removes the leftovers of earlier writes; all of it while holding the file's lock (path +
+// ".lock"), so two copies of the game never lose each other's changes. Lines that change leaves
+// alone keep their text exactly. Answers whether the file was written. Throws GameFileError when
+// the lock cannot be taken within LockWaitMilliseconds, or as ReadRecordLines and
+// WriteRecordLines do; the file is then unchanged.
+bool UpdateRecordLines(const QString& path, const std::function<bool(QStringList&)>& change);
+
 // Adds one line at the end of the file, creating it and its folders when missing.
 void AppendRecordLine(const QString& path, const QString& line);
 
-// Removes line index of the file and answers true. An index outside the file's lines, or a
-// missing file, changes nothing and answers false.
-bool DeleteRecordLine(const QString& path, int index);
+// Removes the first line of the file equal to line and answers true. When the file has no such
+// line, or is missing, nothing changes and the answer is false.
+bool DeleteRecordLine(const QString& path, const QString& line);
+
+// A line as a list shows it: at most ListItemLength characters.
+[[nodiscard]] QString ListItemText(const QString& line);
+
+// An entry of a message-window list: what it shows, and the whole line of the file behind it as
+// it was read, by which a later command finds the line again.
+struct ListEntry
+{
+    QString text;
+    QString line;
+};
 
 // The date texts: "dd/MM/yyyy - hh:mm:ss" in a score, "dd/MM/yyyy-hh:mm:ss" (19 characters) at the
 // head of a saved game; 24-hour clock.
@@ -71,12 +116,12 @@ QString AppendScore(const QString& gameFolder,
                     const QString& playerName,
                     const QDateTime& when);
 
-// The scores file's lines, one list entry each, in file order.
-[[nodiscard]] QStringList ScoreList(const QString& gameFolder);
+// The scores file's lines, one list entry each, in file order, a long line shortened.
+[[nodiscard]] QList<ListEntry> ScoreList(const QString& gameFolder);
 
 // Appends the game on the board to the saved-games file and returns the line. paused: the
-// player's grid is in SpareGrid. Throws GameFileError, writing nothing, when the board holds no
-// complete solution (such a line could never be loaded).
+// player's grid is in SpareGrid. Throws GameFileError, writing nothing, when the line would not
+// load back, naming why.
 QString SaveGame(const QString& gameFolder,
                  const engine::Board& board,
                  bool paused,
@@ -85,22 +130,25 @@ QString SaveGame(const QString& gameFolder,
 
 // The load list: one entry per line of the saved-games file, in file order: label, ": ", the
 // line's first 20 characters (its save date).
-[[nodiscard]] QStringList LoadListEntries(const QString& gameFolder, const QString& label);
+[[nodiscard]] QList<ListEntry> LoadListEntries(const QString& gameFolder, const QString& label);
 
-// The saved game on line index of the saved-games file, read when it is chosen and checked
-// completely. Throws SavedGameError naming what is wrong with the line, GameFileError when the
-// file cannot be read or has no such line.
-[[nodiscard]] SavedGame ChosenSavedGame(const QString& gameFolder, int index);
+// The saved game of this line of the saved-games file, read again when it is chosen and checked
+// completely. Throws SavedGameError naming what is wrong with the line, LineGoneError when the
+// file no longer holds the line, GameFileError when the file cannot be read.
+[[nodiscard]] SavedGame ChosenSavedGame(const QString& gameFolder, const QString& line);
 
-// Loads the saved game on line index onto the board and returns its elapsed seconds: the board
+// Loads the saved game of this line onto the board and returns its elapsed seconds: the board
 // shows the saved grid, its right pieces as givens and its wrong ones as the player's, and holds
-// its solution. The line is read and
+// its solution. The line is found and
 // checked completely first; when anything is wrong (the errors of ChosenSavedGame) the board is
 // left exactly as it was.
-[[nodiscard]] double LoadSavedGame(const QString& gameFolder, int index, engine::Board& board);
+[[nodiscard]] double LoadSavedGame(const QString& gameFolder,
+                                   const QString& line,
+                                   engine::Board& board);
 
-// Deletes line index of the file behind a message-window list ("scores" or "charge"). Answers
-// false when nothing was removed (no such line, no file, another kind of list).
-bool DeleteListLine(const QString& gameFolder, const QString& kind, int index);
+// Deletes the first line equal to line from the file behind a message-window list ("scores" or
+// "charge"). Answers false when nothing was removed (no such line, no file, another kind of
+// list).
+bool DeleteListLine(const QString& gameFolder, const QString& kind, const QString& line);
 
 } // namespace control

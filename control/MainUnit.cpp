@@ -6,6 +6,7 @@
 #include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "control/Placement.h"
+#include "control/QuitSignals.h"
 #include "engine/Generator.h"
 #include "engine/Hint.h"
 #include "presentation/AboutUnit.h"
@@ -39,6 +40,7 @@
 namespace {
 
 const QColor ToolBarColour(255, 246, 235);
+const QString TitleFontFamily = QStringLiteral("CHOW FUN"); // the family of graphisme/CHOWFUN_.TTF
 
 void SetBackground(QWidget* widget, const QColor& colour)
 {
@@ -117,9 +119,19 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
 
     FormFenetre = new TFormFenetre(this);
     // "Effacer" on the scores or saved-games list deletes the line from its file first.
-    FormFenetre->EnleveLigne = [this](const QString& kind, int index) {
+    // A line another copy of the game has deleted meanwhile is named in the title, and the list
+    // shows the file as it is now.
+    FormFenetre->EnleveLigne = [this](const QString& kind, const QString& line) {
         bool deleted = false;
-        Guarded([&] { deleted = control::DeleteListLine(GameFolder(), kind, index); });
+        bool failed = true;
+        Guarded([&] {
+            deleted = control::DeleteListLine(GameFolder(), kind, line);
+            failed = false;
+        });
+        if (!deleted && !failed) {
+            FormFenetre->SetQuestion(control::LineGoneMessage);
+            Guarded([&] { FillList(kind); });
+        }
         return deleted;
     };
     BuildScreens();
@@ -166,6 +178,14 @@ void TfrmMain::keyReleaseEvent(QKeyEvent* event)
     QMainWindow::keyReleaseEvent(event);
 }
 
+void TfrmMain::HandleQuitSignals()
+{
+    control::HandleQuitSignals(this, [this] {
+        close();
+        QCoreApplication::quit();
+    });
+}
+
 void TfrmMain::FormShow()
 {
     m_lists = engine::BuildCombinationLists();
@@ -210,9 +230,14 @@ void TfrmMain::Timer2SplashScreenTimer()
     // Without its font or its splash picture the game still runs, in the default font and with a
     // stand-in picture; the player is told which file is missing.
     const QString fontPath = AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF"));
-    if (QFontDatabase::addApplicationFont(fontPath) < 0)
+    // A cut or foreign file may load as some other family: only the game's own font counts.
+    const int font = QFontDatabase::addApplicationFont(fontPath);
+    if (font < 0 || !QFontDatabase::applicationFontFamilies(font).contains(TitleFontFamily)) {
+        if (font >= 0)
+            QFontDatabase::removeApplicationFont(font);
         ShowErrorBox(QStringLiteral("Police manquante ou illisible :\n") + fontPath);
-    FormFenetre->SetTitleFont(QStringLiteral("CHOW FUN"));
+    }
+    FormFenetre->SetTitleFont(TitleFontFamily);
     if (m_splash != nullptr && !m_splash->MissingPicture.isEmpty())
         ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + m_splash->MissingPicture);
     if (m_splash != nullptr)
@@ -228,9 +253,15 @@ void TfrmMain::Timer2SplashScreenTimer()
 
     const QString languagePath = AssetPath(QStringLiteral("Textes/Francais.txt"));
     auto lines = presentation::ReadTextLines(languagePath);
-    if (!lines) {
-        // Without its texts the game has no words to show: say which file is missing and stop.
-        ShowErrorBox(QStringLiteral("Fichier de langue introuvable :\n") + languagePath);
+    if (!lines || lines->size() < presentation::LanguageLineCount) {
+        // Without all its texts the game has no words to show: say what is wrong with which file
+        // and stop, before anything asks for a line.
+        ShowErrorBox(!lines ? QStringLiteral("Fichier de langue introuvable :\n") + languagePath
+                            : QStringLiteral("Fichier de langue incomplet :\n%1\nIl a %2 lignes, "
+                                             "le jeu en utilise %3.")
+                                  .arg(languagePath)
+                                  .arg(lines->size())
+                                  .arg(presentation::LanguageLineCount));
         EndProgram();
         return;
     }
@@ -287,7 +318,9 @@ void TfrmMain::SaveSettings()
     values.difficulte = ComboBox2->Text();
     values.affichage = ComboBox4->Text();
     values.musique = FormLecteurMP3 ? FormLecteurMP3->PauseFlag() : MusicPaused;
-    m_settings.Write(values);
+    if (!m_settings.Write(values))
+        ShowErrorBox(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans :\n")
+                     + m_settings.FilePath());
 }
 
 int TfrmMain::SetDisplayMode(int, int, int)
@@ -478,6 +511,10 @@ void TfrmMain::ChargeGraphismes(QString theme)
 
 void TfrmMain::Timer2Timer()
 {
+    // The timers run from the window's creation; until the start-up has loaded the texts and the
+    // pictures there is nothing to draw with.
+    if (!m_startupDone)
+        return;
     DessineGrille();
 }
 
@@ -548,6 +585,8 @@ void TfrmMain::UpdateStatusBar()
 
 void TfrmMain::Timer1Timer()
 {
+    if (!m_startupDone)
+        return;
     switch (control::TickActionFor(GameState)) {
     case control::TickAction::Count:
         ElapsedSeconds = control::AdvanceClock(ElapsedSeconds, Timer1.interval());
@@ -837,24 +876,49 @@ void TfrmMain::mnuSaveClick()
     FMessage(FText(control::line::GameSaved));
 }
 
+void TfrmMain::FillList(const QString& kind)
+{
+    FormFenetre->ListBox1->clear();
+    const QList<control::ListEntry> entries = kind == QLatin1String("scores")
+        ? control::ScoreList(GameFolder())
+        : control::LoadListEntries(GameFolder(), FText(control::line::SavedGameLabel));
+    for (const control::ListEntry& entry : entries)
+        FormFenetre->AddListEntry(entry.text, entry.line);
+}
+
 void TfrmMain::mnuLoadClick()
 {
     PickerOpen = false;
     const QString folder = GameFolder();
-    FormFenetre->ListBox1->clear();
     FormFenetre->setWindowTitle(QStringLiteral("charge"));
-    FormFenetre->ListBox1->addItems(
-        control::LoadListEntries(folder, FText(control::line::SavedGameLabel)));
+    FillList(QStringLiteral("charge"));
     FormFenetre->ListBox1->show();
-    const int answer = ShowFenetre(FText(control::line::LoadTitle), QStringLiteral("Charger"),
-                                   QStringLiteral("Annuler"));
-    const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
-    const int row = selected.isEmpty() ? -1 : FormFenetre->ListBox1->row(selected.first());
+    QString question = FText(control::line::LoadTitle);
+    double elapsed = 0;
+    for (;;) {
+        const int answer
+            = ShowFenetre(question, QStringLiteral("Charger"), QStringLiteral("Annuler"));
+        const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
+        const int row = selected.isEmpty() ? -1 : FormFenetre->ListBox1->row(selected.first());
+        if (answer == 2 || row < 0) {
+            FormFenetre->ListBox1->hide();
+            return;
+        }
+        // Reads and checks the whole line first: a bad line leaves the game in progress
+        // untouched. A line gone from the file is told in the title, over the list as it is now.
+        try {
+            elapsed = control::LoadSavedGame(folder, FormFenetre->LineOf(row), m_board);
+            break;
+        } catch (const control::LineGoneError&) {
+            question = control::LineGoneMessage;
+            FillList(QStringLiteral("charge"));
+        } catch (...) {
+            FormFenetre->ListBox1->hide();
+            throw;
+        }
+    }
     FormFenetre->ListBox1->hide();
-    if (answer == 2 || row < 0)
-        return;
-    // Reads and checks the whole line first: a bad line leaves the game in progress untouched.
-    ElapsedSeconds = control::LoadSavedGame(folder, row, m_board);
+    ElapsedSeconds = elapsed;
     if (Panel_MenuPrincipal->isVisible()) {
         Panel_MenuPrincipal->hide();
         BtValider->hide();
@@ -944,8 +1008,7 @@ void TfrmMain::BtRejoueClick()
 void TfrmMain::ScoresClick()
 {
     FormFenetre->setWindowTitle(QStringLiteral("scores"));
-    FormFenetre->ListBox1->clear();
-    FormFenetre->ListBox1->addItems(control::ScoreList(GameFolder()));
+    FillList(QStringLiteral("scores"));
     FormFenetre->ListBox1->show();
     if (ShowFenetre(FText(control::line::ScoresTitle), QStringLiteral("OUI"), QString()) == 1)
         FormFenetre->ListBox1->hide();

@@ -63,6 +63,9 @@ public:
     // Finishes the start-up when the splash window's timer fires.
     void AttachSplash(TfrmAbout* splash);
 
+    // SIGTERM and SIGINT from now on close the window as the player would, then end the program.
+    void HandleQuitSignals();
+
     // Window events.
     void FormShow();
     void FormClose();
@@ -294,6 +297,9 @@ private:
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
     void ValidateDesignClick();
+    // Fills the message window's list with the lines of the file of that kind ("scores" or
+    // "charge") as they are now.
+    void FillList(const QString& kind);
     void DrawHintDigit();
 
     engine::Board m_board;

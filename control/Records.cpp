@@ -46,15 +46,17 @@ std::string_view Characters(std::string_view text,
     return text.substr(starts[first], starts[last] - starts[first]);
 }
 
+const std::string CannotLoad = "Cette partie enregistrée ne peut pas être chargée : ";
+
 std::string Number(long long n)
 {
     return std::to_string(n);
 }
 
-// "row 3, column 5", counted from 1 as the player sees the board.
+// "ligne 3, colonne 5", counted from 1 as the player sees the board.
 std::string CellName(int x, int y)
 {
-    return "row " + Number(y + 1) + ", column " + Number(x + 1);
+    return "ligne " + Number(y + 1) + ", colonne " + Number(x + 1);
 }
 
 bool IsEmptyMark(char c)
@@ -67,35 +69,35 @@ bool IsEmptyMark(char c)
 engine::Grid ReadGridField(std::string_view field, bool solution)
 {
     const SaveProblem problem = solution ? SaveProblem::SolutionGrid : SaveProblem::CurrentGrid;
-    const std::string name = solution ? "the solution grid" : "the current grid";
-    const auto fail = [&](const std::string& what) {
-        throw SavedGameError(problem, "This saved game cannot be loaded: " + what + ".");
-    };
+    const std::string name = solution ? "la grille solution" : "la grille en cours";
+    const auto fail
+        = [&](const std::string& what) { throw SavedGameError(problem, CannotLoad + what + "."); };
     for (int y = 0; y < 9; ++y) {
         for (int x = 0; x < 9; ++x) {
             const std::size_t at = static_cast<std::size_t>(y * 10 + x);
             if (at >= field.size())
-                fail(name + " has only " + Number(y * 9 + x) + " of its 81 cells");
+                fail(name + " n'a que " + Number(y * 9 + x) + " de ses 81 cases");
             const char c = field[at];
             const bool digit = c >= '1' && c <= '9';
             if (digit)
                 continue;
             if (solution && IsEmptyMark(c))
-                fail(name + " has an empty cell at " + CellName(x, y));
+                fail(name + " a une case vide en " + CellName(x, y));
             if (!IsEmptyMark(c)) {
                 // Anything beyond ASCII is named vaguely: c may be one byte of a longer character.
                 const bool ascii = static_cast<unsigned char>(c) < 0x80;
-                fail(name + " holds " + (ascii ? "\"" + std::string(1, c) + "\"" : "a character")
-                     + " at " + CellName(x, y) + ", which is not a piece");
+                fail(name + " contient "
+                     + (ascii ? "« " + std::string(1, c) + " »" : "un caractère") + " en "
+                     + CellName(x, y) + ", qui n'est pas un pion");
             }
         }
         if (y == 8)
             break;
         const std::size_t separator = static_cast<std::size_t>(y * 10 + 9);
         if (separator >= field.size())
-            fail(name + " has only " + Number((y + 1) * 9) + " of its 81 cells");
+            fail(name + " n'a que " + Number((y + 1) * 9) + " de ses 81 cases");
         if (field[separator] != '+')
-            fail(name + " lacks the \"+\" after row " + Number(y + 1));
+            fail(name + " n'a pas de « + » après la ligne " + Number(y + 1));
     }
     engine::Grid grid = engine::EmptyGrid();
     engine::ReadGridText(field, grid);
@@ -106,16 +108,15 @@ engine::Grid ReadGridField(std::string_view field, bool solution)
 void CheckSolutionRules(const engine::Grid& grid)
 {
     const engine::FlatGrid flat = engine::Flatten(grid);
-    constexpr std::array<const char*, 3> kinds{"row", "column", "box"};
+    constexpr std::array<const char*, 3> kinds{"la ligne", "la colonne", "le carré"};
     for (int g = 0; g < 27; ++g) {
         std::array<bool, 9> seen{};
         for (const std::uint8_t cell : engine::Groups.cells[g]) {
             const int v = flat[cell];
             if (seen[v]) {
                 throw SavedGameError(SaveProblem::SolutionGrid,
-                                     "This saved game cannot be loaded: the solution grid has the "
-                                     "digit "
-                                         + Number(v + 1) + " twice in " + kinds[g / 9] + " "
+                                     CannotLoad + "la grille solution a deux fois le chiffre "
+                                         + Number(v + 1) + " dans " + kinds[g / 9] + " "
                                          + Number(g % 9 + 1) + ".");
             }
             seen[v] = true;
@@ -127,8 +128,8 @@ double ReadSeconds(std::string_view text)
 {
     const auto fail = [&] {
         throw SavedGameError(SaveProblem::Seconds,
-                             "This saved game cannot be loaded: its playing time \""
-                                 + std::string(text) + "\" is not a number of seconds.");
+                             CannotLoad + "son temps de jeu « " + QuotedField(text)
+                                 + " » n'est pas un nombre de secondes.");
     };
     std::string number(text);
     while (!number.empty() && (number.back() == ' ' || number.back() == '\t'))
@@ -145,10 +146,18 @@ double ReadSeconds(std::string_view text)
     if (number.empty() || error != std::errc() || stop != end || !std::isfinite(seconds)
         || seconds < 0)
         fail();
-    return seconds;
+    return std::min(seconds, MaxElapsedSeconds);
 }
 
 } // namespace
+
+std::string QuotedField(std::string_view text)
+{
+    const std::vector<std::size_t> starts = CharacterStarts(text);
+    if (starts.size() - 1 <= QuotedLength)
+        return std::string(text);
+    return std::string(Characters(text, starts, 0, QuotedLength)) + "\u2026";
+}
 
 std::string ReplaceIgnoringCase(std::string_view text,
                                 std::string_view pattern,
@@ -248,26 +257,24 @@ SavedGame ParseSavedGame(std::string_view line)
     const std::size_t characters = starts.size() - 1;
     const auto at = [&](std::size_t position) { return Characters(line, starts, position, 1); };
     const auto layout = [](const std::string& what) {
-        throw SavedGameError(SaveProblem::Layout,
-                             "This saved game cannot be loaded: " + what + ".");
+        throw SavedGameError(SaveProblem::Layout, CannotLoad + what + ".");
     };
 
     SavedGame game;
     game.date = std::string(Characters(line, starts, 0, SaveDateLength));
     if (characters <= static_cast<std::size_t>(CurrentGridStart) || at(SaveDateLength) != " ")
-        layout("its line does not start with a save date and a space");
+        layout("sa ligne ne commence pas par une date d'enregistrement et une espace");
     game.current = ReadGridField(Characters(line, starts, CurrentGridStart, GridTextLength), false);
     if (at(CurrentGridStart + GridTextLength) != " ")
-        layout("the current grid is not followed by a space");
+        layout("la grille en cours n'est pas suivie d'une espace");
     game.solution
         = ReadGridField(Characters(line, starts, SolutionGridStart, GridTextLength), true);
     CheckSolutionRules(game.solution);
     if (at(SolutionGridStart + GridTextLength) != "$")
-        layout("the solution grid is not followed by \"$\"");
+        layout("la grille solution n'est pas suivie de « $ »");
     if (characters <= static_cast<std::size_t>(SecondsStart)) {
         throw SavedGameError(SaveProblem::TooShort,
-                             "This saved game cannot be loaded: its line ends before the playing "
-                             "time.");
+                             CannotLoad + "sa ligne s'arrête avant le temps de jeu.");
     }
     game.elapsedSeconds = ReadSeconds(line.substr(starts[SecondsStart]));
     return game;

@@ -17,6 +17,15 @@ namespace control {
                                               std::string_view pattern,
                                               std::string_view replacement);
 
+// How much of a text from a file a message quotes: a longer text is cut to QuotedLength
+// characters followed by "…", so a giant field never ends up laid out in an error box.
+inline constexpr std::size_t QuotedLength = 40;
+[[nodiscard]] std::string QuotedField(std::string_view text);
+
+// The longest playing time the clock counts: every millisecond up to it is exact in a double.
+// A saved time beyond it is read as this.
+inline constexpr double MaxElapsedSeconds = 9007199254740992.0 / 1000.0;
+
 // The text kept on one line: every control character (CR and LF included) and the Unicode line
 // and paragraph separators become a space.
 [[nodiscard]] std::string OneLine(std::string_view text);
@@ -94,7 +103,8 @@ struct SavedGame
 // Reads a whole saved-game line and checks all of it: the layout, both grids (current cells are
 // "1".."9" or empty as "_", " " or "0"; the solution is complete and has every digit once in each
 // row, column and box) and the seconds ("." or "," as the decimal separator, trailing spaces
-// allowed). Throws SavedGameError with a message for the player that names the first problem.
+// allowed; a time above MaxElapsedSeconds is read as it). Throws SavedGameError with a message for
+// the player that names the first problem.
 [[nodiscard]] SavedGame ParseSavedGame(std::string_view line);
 
 // Puts a saved game on the board: every piece of its current grid that agrees with the solution

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QDir>
 #include <QSettings>
 
 namespace control {
@@ -61,7 +62,12 @@ SettingsValues SettingsStore::Read(const SettingsDefaults& defaults) const
     return values;
 }
 
-void SettingsStore::Write(const SettingsValues& values) const
+QString SettingsStore::FilePath() const
+{
+    return QDir::toNativeSeparators(OpenStore(m_filePath)->fileName());
+}
+
+bool SettingsStore::Write(const SettingsValues& values) const
 {
     const auto store = OpenStore(m_filePath);
     store->beginGroup(Group);
@@ -74,6 +80,7 @@ void SettingsStore::Write(const SettingsValues& values) const
                     values.musique ? QStringLiteral("1") : QStringLiteral("0"));
     store->endGroup();
     store->sync();
+    return store->status() == QSettings::NoError;
 }
 
 } // namespace control

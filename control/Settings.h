@@ -35,7 +35,10 @@ public:
     explicit SettingsStore(QString filePath = {});
 
     [[nodiscard]] SettingsValues Read(const SettingsDefaults& defaults) const;
-    void Write(const SettingsValues& values) const;
+    // Answers false when the values could not be written (a read-only file or folder).
+    [[nodiscard]] bool Write(const SettingsValues& values) const;
+    // The file the settings live in.
+    [[nodiscard]] QString FilePath() const;
 
 private:
     QString m_filePath;

@@ -36,5 +36,6 @@ int main(int argc, char** argv)
             });
         });
     }
+    FrmMain.HandleQuitSignals();
     return QApplication::exec();
 }

@@ -10,7 +10,7 @@
 TfrmAbout::TfrmAbout(const QString& picturePath, QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
-    QImage picture(picturePath);
+    QImage picture = presentation::ReadPicture(picturePath);
     if (picture.isNull()) {
         MissingPicture = picturePath;
         picture = presentation::PlaceholderPicture(415, 277, QColor(130, 30, 40));

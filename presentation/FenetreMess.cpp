@@ -88,10 +88,7 @@ TFormFenetre::TFormFenetre(QWidget* parent)
 int TFormFenetre::ShowFenetre(const QString& question, const QString& first, const QString& second)
 {
     BoutonChoisi = 0;
-    Label1->setText(question);
-    Label2->setText(question);
-    Label1->adjustSize();
-    Label2->adjustSize();
+    SetQuestion(question);
     ToolButton1->setEnabled(!first.isEmpty());
     ToolButton1->setText(first);
     ToolButton1->setAccessibleName(first);
@@ -104,6 +101,29 @@ int TFormFenetre::ShowFenetre(const QString& question, const QString& first, con
     }
     exec();
     return BoutonChoisi;
+}
+
+void TFormFenetre::SetQuestion(const QString& question)
+{
+    for (QLabel* label : {Label1, Label2}) {
+        label->setText(question);
+        label->adjustSize();
+    }
+}
+
+void TFormFenetre::AddListEntry(const QString& text, const QString& line)
+{
+    auto* item = new QListWidgetItem(text, ListBox1);
+    item->setData(Qt::UserRole, line);
+}
+
+QString TFormFenetre::LineOf(int row) const
+{
+    const QListWidgetItem* item = ListBox1->item(row);
+    if (item == nullptr)
+        return {};
+    const QVariant line = item->data(Qt::UserRole);
+    return line.isValid() ? line.toString() : item->text();
 }
 
 void TFormFenetre::SetButtonFaces(const std::array<QImage, 3>& first,
@@ -143,7 +163,8 @@ void TFormFenetre::EffacerClick()
     if (selected.isEmpty())
         return;
     const int index = ListBox1->row(selected.first());
-    if (EnleveLigne && !EnleveLigne(kind, index))
+    // When the line has gone from the file, the callback may fill the list again: nothing more.
+    if (EnleveLigne && !EnleveLigne(kind, LineOf(index)))
         return;
     std::unique_ptr<QListWidgetItem>(ListBox1->takeItem(index));
 }

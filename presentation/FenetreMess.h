@@ -35,14 +35,22 @@ public:
     // The delete command exists only for the lists backed by a file of the player's.
     [[nodiscard]] static bool DeleteOffered(const QString& kind);
 
+    // Shows a new title while the window is open.
+    void SetQuestion(const QString& question);
+
+    // Adds a list entry showing text for a line of the file behind the list; line defaults to
+    // the text. LineOf gives the line back: what a command finds the file's line by.
+    void AddListEntry(const QString& text, const QString& line);
+    [[nodiscard]] QString LineOf(int row) const;
+
     // Pop-up "Effacer": deletes the selected line from the file behind the list, then the entry.
     void EffacerClick();
     void SpeedButton1Click();
     void SpeedButton2Click();
 
-    // Deletes line index of the file of that kind ("scores" or "charge") and answers whether the
-    // line went; the list entry is removed only then. Without it the entry alone is removed.
-    std::function<bool(const QString& kind, int index)> EnleveLigne;
+    // Deletes the line of the file of that kind ("scores" or "charge") and answers whether it
+    // went; the list entry is removed only then. Without it the entry alone is removed.
+    std::function<bool(const QString& kind, const QString& line)> EnleveLigne;
 
     std::uint8_t BoutonChoisi = 0; // 0 none, 1 first button, 2 second button
 

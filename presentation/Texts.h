@@ -8,13 +8,8 @@
 
 namespace presentation {
 
-// UTF-8 when the bytes are valid UTF-8, otherwise Windows-1252 (the 8-bit form of the texts).
-[[nodiscard]] QString DecodeText(const QByteArray& bytes);
-
-// Lines ended by CR LF, LF or CR; a last line without an ending counts, an empty tail does not.
-[[nodiscard]] QStringList SplitLines(const QString& text);
-
-// The whole file as lines, or nothing when it cannot be opened.
+// The whole file as lines, each UTF-8 or else Windows-1252 (common::DecodeLines), or nothing
+// when it cannot be opened.
 [[nodiscard]] std::optional<QStringList> ReadTextLines(const QString& path);
 
 // The text of a language line: everything after its four-character prefix, empty when the line
@@ -28,6 +23,10 @@ namespace presentation {
 
 // The error box text of a language line asked for before loading or beyond the file.
 [[nodiscard]] QString MissingLineMessage(int n);
+
+// The lines a language file must have: the game uses lines 0..72. A shorter file is a broken
+// installation, like a missing one.
+inline constexpr int LanguageLineCount = 73;
 
 // The loaded language lines; line n is the file's line n, prefix included.
 class LanguageTexts

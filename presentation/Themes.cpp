@@ -3,9 +3,14 @@
 
 #include "presentation/Texts.h"
 
+#include <algorithm>
+#include <cstdlib>
+
+#include <QFile>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QtEndian>
 
 namespace presentation {
 
@@ -47,9 +52,48 @@ int PieceOpacity(int k, int themeOpacity)
     }
 }
 
+namespace {
+
+bool DeclaredSizeHeld(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray header = file.read(54);
+    if (!header.startsWith("BM"))
+        return true; // not a BMP: its own reader finds a cut file
+    if (header.size() < 30)
+        return false;
+    const auto u32
+        = [&header](int at) { return qFromLittleEndian<quint32>(header.constData() + at); };
+    const auto s32
+        = [&header](int at) { return qFromLittleEndian<qint32>(header.constData() + at); };
+    const qint64 fileSize = file.size();
+    // The size the file header declares, and where the pixel rows of an uncompressed picture end.
+    qint64 needed = u32(2);
+    const quint32 compression = header.size() >= 34 ? u32(30) : 0;
+    if (u32(14) >= 40 && (compression == 0 || compression == 3)) {
+        const qint64 width = s32(18);
+        const qint64 height = std::abs(static_cast<qint64>(s32(22)));
+        const qint64 bits = qFromLittleEndian<quint16>(header.constData() + 28);
+        const qint64 stride = (width * bits + 31) / 32 * 4;
+        needed = std::max(needed, static_cast<qint64>(u32(10)) + stride * height);
+    }
+    return fileSize >= needed;
+}
+
+} // namespace
+
+QImage ReadPicture(const QString& path)
+{
+    if (!DeclaredSizeHeld(path))
+        return {};
+    return QImage(path);
+}
+
 QImage ReadOpaquePicture(const QString& path)
 {
-    QImage picture(path);
+    QImage picture = ReadPicture(path);
     if (picture.isNull())
         return {};
     // A 32-bit picture may carry an alpha mask of its own: the board reads every picture opaque.

@@ -38,6 +38,10 @@ struct ThemeLook
 // Opacity of picture k under a theme opacity.
 [[nodiscard]] int PieceOpacity(int k, int themeOpacity);
 
+// The picture file as it is; a null image when it cannot be read or is shorter than its header
+// declares (a cut file would otherwise load at its full size with a block of garbage).
+[[nodiscard]] QImage ReadPicture(const QString& path);
+
 // The picture read fully opaque, as ARGB32 premultiplied; a null image when it cannot be read.
 [[nodiscard]] QImage ReadOpaquePicture(const QString& path);
 

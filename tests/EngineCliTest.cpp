@@ -45,9 +45,26 @@ TEST(EngineCli, ExitsZeroOnSuccessOneOnACommandErrorAndTwoOnAUsageError)
         EXPECT_TRUE(code == 1 && out.starts_with("error=") && std::ranges::count(out, '\n') == 1)
             << line << ": " << code << " " << out;
     }
-    for (const std::string line :
-         {"", "grade --frob", "batch /nonexistent/file", "generate --level"})
-        EXPECT_EQ(RunEngine(line), Outcome(2, "")) << line;
+    // Each usage error, and the first line it writes to standard error.
+    const std::pair<std::string, std::string> usage[]{
+        {"", "usage:"},
+        {"grade --frob", "unknown option --frob"},
+        {"batch /nonexistent/file", "cannot open '/nonexistent/file'"},
+        {"batch /", "cannot open '/': it is a folder"},
+        {"generate --level", "missing value after --level"},
+        {"generate --count 100000001", "bad count '100000001': from 0 to 100000000"},
+    };
+    for (const auto& [line, message] : usage) {
+        std::istringstream words(line);
+        std::istringstream in;
+        std::ostringstream out;
+        std::ostringstream errors;
+        EXPECT_EQ(enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, errors),
+                  2)
+            << line;
+        EXPECT_EQ(out.str(), "") << line;
+        EXPECT_TRUE(errors.str().find(message) < errors.str().find('\n')) << errors.str();
+    }
 }
 
 TEST(EngineCli, BulkModesWriteOneLinePerPuzzle)

@@ -1,5 +1,5 @@
 // Fuzz target: any bytes as a scores or saved-games file: reading its lines, then deleting one,
-// which must leave every other line as it was.
+// by its text, which must leave every other line's text as it was read.
 #include "Checks.h"
 #include "control/GameFiles.h"
 
@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (lines.isEmpty())
         return 0;
     const int index = static_cast<int>(size % static_cast<std::size_t>(lines.size()));
-    lines.removeAt(index);
-    Require(control::DeleteRecordLine(path, index) && control::ReadRecordLines(path) == lines);
+    const QString chosen = lines.at(index);
+    lines.removeAt(lines.indexOf(chosen)); // the first equal line is the one that goes
+    Require(control::DeleteRecordLine(path, chosen) && control::ReadRecordLines(path) == lines);
     return 0;
 }

@@ -74,7 +74,7 @@ TEST_F(RecordsWindow, ASavedGameComesBackWithItsClockAndEveryPieceAGivenAndNoOth
     control::WriteRecordLines(path, {control::ReadRecordLines(path).value(0).left(150)});
     ClickAndChoose(w, w.BtCharger, 0, 1);
     ASSERT_EQ(test.errors.size(), 1);
-    EXPECT_TRUE(test.errors[0].contains("solution grid")) << test.errors[0].toStdString();
+    EXPECT_TRUE(test.errors[0].contains("grille solution")) << test.errors[0].toStdString();
     EXPECT_EQ(state(), std::tuple(saved, saved, 125.5));
 }
 

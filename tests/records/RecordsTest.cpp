@@ -1,16 +1,24 @@
 // The score and saved-game lines, and the files that keep them under the temporary home.
+#include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "game/Grids.h"
 
+#include <chrono>
 #include <csignal>
+#include <future>
+#include <limits>
 #include <string>
 #include <sys/resource.h>
+#include <sys/wait.h>
+#include <thread>
 #include <tuple>
 #include <vector>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <gtest/gtest.h>
 
@@ -65,31 +73,37 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     using P = control::SaveProblem;
     // Each line, its problem and a part of the message that says where the problem is.
     std::vector<std::tuple<std::string, P, std::string>> bad{
-        {"", P::Layout, "save date"},
-        {patched(good, 19, "x"), P::Layout, "save date"},
-        {good.substr(0, 29), P::CurrentGrid, "only 9 of its 81 cells"},
-        {patched(good, 20 + 12, "x"), P::CurrentGrid, "\"x\" at row 2, column 3"},
-        {patched(good, 20 + 3, "\u00E9"), P::CurrentGrid, "a character at row 1, column 4"},
-        {patched(good, 20 + 39, "-"), P::CurrentGrid, "after row 4"},
-        {patched(good, 109, "+"), P::Layout, "current grid"},
-        {patched(good, 110 + 44, "0"), P::SolutionGrid, "empty cell at row 5, column 5"},
-        {patched(good, 110 + 2, "1"), P::SolutionGrid, "digit 1 twice in row 1"},
+        {"", P::Layout, "date d'enregistrement"},
+        {patched(good, 19, "x"), P::Layout, "date d'enregistrement"},
+        {good.substr(0, 29), P::CurrentGrid, "n'a que 9 de ses 81 cases"},
+        {patched(good, 20 + 12, "x"), P::CurrentGrid, "« x » en ligne 2, colonne 3"},
+        {patched(good, 20 + 3, "\u00E9"), P::CurrentGrid, "un caractère en ligne 1, colonne 4"},
+        {patched(good, 20 + 39, "-"), P::CurrentGrid, "après la ligne 4"},
+        {patched(good, 109, "+"), P::Layout, "grille en cours"},
+        {patched(good, 110 + 44, "0"), P::SolutionGrid, "case vide en ligne 5, colonne 5"},
+        {patched(good, 110 + 2, "1"), P::SolutionGrid, "deux fois le chiffre 1 dans la ligne 1"},
         // Swapping two cells of one row keeps the rows whole and breaks two columns.
-        {patched(good, 110, "213"), P::SolutionGrid, "twice in column 1"},
+        {patched(good, 110, "213"), P::SolutionGrid, "dans la colonne 1"},
         // Rows 3 and 4 swapped: every row and column keeps nine digits, the first box does not.
-        {patched(good, 110 + 20, "234567891+789123456"), P::SolutionGrid, "2 twice in box 1"},
-        {patched(good, 199, " "), P::Layout, "\"$\""},
-        {noSeconds, P::TooShort, "playing time"},
+        {patched(good, 110 + 20, "234567891+789123456"), P::SolutionGrid,
+         "chiffre 2 dans le carré 1"},
+        {patched(good, 199, " "), P::Layout, "« $ »"},
+        {noSeconds, P::TooShort, "temps de jeu"},
     };
-    for (const std::string seconds : {"abc", "-3", "1,2.5", "inf", "12s"})
-        bad.emplace_back(noSeconds + seconds, P::Seconds, '"' + seconds + '"');
+    for (const std::string seconds : {"abc", "-3", "1,2.5", "inf", "nan", "-1e-9", "12s"})
+        bad.emplace_back(noSeconds + seconds, P::Seconds, "« " + seconds + " »");
+    // A giant field is quoted by its first 40 characters only.
+    bad.emplace_back(noSeconds + std::string(10'000'000, '7') + "x", P::Seconds,
+                     "« " + std::string(40, '7') + "\u2026 »");
     for (const auto& [line, problem, named] : bad) {
         try {
             (void)control::ParseSavedGame(line);
             ADD_FAILURE() << "accepted: " << line;
         } catch (const control::SavedGameError& error) {
             EXPECT_EQ(error.Problem(), problem) << error.what();
-            EXPECT_NE(std::string(error.what()).find(named), std::string::npos) << error.what();
+            const std::string message = error.what();
+            EXPECT_NE(message.find(named), std::string::npos) << message.substr(0, 300);
+            EXPECT_LT(message.size(), 200u);
         }
     }
 }
@@ -125,7 +139,36 @@ QByteArray ReadBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+}
+
 const QDateTime When(QDate(2026, 12, 5), QTime(13, 2, 8));
+const control::ScoreWords Words{"m", "s", "[name]"};
+
+TEST(PlayingTime, AHugeSavedTimeIsClampedAndTheClockNeverLeavesItsRange)
+{
+    const std::string line
+        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 0);
+    const double max = control::MaxElapsedSeconds;
+    const std::tuple<const char*, std::string, double, double> cases[]{
+        {"a usual time", "120.5", 120.5, 120.6},
+        {"far beyond the clock's count", "1e308", max, max},
+        {"just beyond the clock's count", "1e13", max, max},
+    };
+    for (const auto& [name, seconds, read, ticked] : cases) {
+        SCOPED_TRACE(name);
+        const double elapsed
+            = control::ParseSavedGame(line.substr(0, 200) + seconds).elapsedSeconds;
+        EXPECT_EQ(elapsed, read);
+        EXPECT_EQ(control::AdvanceClock(elapsed, control::ClockInterval), ticked);
+    }
+    // A hint's minute added at the top, then a tick: still the largest count, never infinite.
+    EXPECT_EQ(control::AdvanceClock(max + control::HintCost, 100), max);
+}
 
 // The game folder in the temporary documents folder, empty at the start of every test.
 class GameFiles : public testing::Test
@@ -135,25 +178,147 @@ protected:
 
     const QString folder = control::GameDataFolder("Orvante");
     const QString scores = control::ScoresFilePath(folder);
+    const QString saves = control::SavedGamesFilePath(folder);
 };
 
-TEST_F(GameFiles, ScoresReadAnyEncodingAndAreRewrittenWholeOrNotAtAll)
+TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWereRead)
 {
-    EXPECT_EQ(control::AppendScore(folder, 75.9, {"m", "s", "[name] [date]"}, "Zoé", When),
-              "1 m 15 s Zoé 05/12/2026 - 13:02:08");
-    const QByteArray bytes = "z\xE9ro\none\rtwo\r\nthree"; // Windows-1252, mixed line ends
-    QFile file(scores);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-    file.close();
-    for (const auto& [kind, index] :
-         {std::pair("scores", -1), {"scores", 4}, {"regle", 0}, {"charge", 0}})
-        EXPECT_FALSE(control::DeleteListLine(folder, kind, index)) << kind << index;
-    EXPECT_EQ(ReadBytes(scores), bytes);
-    EXPECT_FALSE(QFileInfo::exists(control::SavedGamesFilePath(folder)));
-    EXPECT_TRUE(control::DeleteListLine(folder, "scores", 2));
-    EXPECT_EQ(ReadBytes(scores), "z\xC3\xA9ro\r\none\r\nthree\r\n");
-    control::WriteRecordLines(scores, {QChar(0xFEFF) + QString("zéro")});
-    EXPECT_EQ(control::ScoreList(folder), QStringList{"zéro"}) << "without the byte order mark";
+    const std::tuple<const char*, QByteArray, QString, bool, QByteArray> cases[]{
+        {"a Windows-1252 line among UTF-8 ones, a byte order mark, mixed endings",
+         "\xEF\xBB\xBFZo\xC3\xA9\r\nz\xE9ro\nL\xC3\xA9"
+         "a\rone",
+         "one", true,
+         "Zo\xC3\xA9\r\nz\xC3\xA9ro\r\nL\xC3\xA9"
+         "a\r\n"},
+        {"a byte order mark before a Windows-1252 line", "\xEF\xBB\xBFz\xE9ro\r\nx", "x", true,
+         "z\xC3\xA9ro\r\n"},
+        {"a byte order mark inside the file is a character",
+         "a\r\n\xEF\xBB\xBF"
+         "b\r\nc",
+         "c", true,
+         "a\r\n\xEF\xBB\xBF"
+         "b\r\n"},
+        {"the first of two equal lines goes", "a\r\nb\r\na", "a", true, "b\r\na\r\n"},
+        {"a line no longer in the file", "z\xE9ro\r\n", "zero", false, "z\xE9ro\r\n"},
+    };
+    for (const auto& [name, before, deleted, removed, after] : cases) {
+        SCOPED_TRACE(name);
+        WriteBytes(scores, before);
+        EXPECT_EQ(control::DeleteListLine(folder, "scores", deleted), removed);
+        EXPECT_EQ(ReadBytes(scores), after);
+    }
+    // Behind a byte order mark, in a file with a Windows-1252 line, the first game still loads.
+    const std::string game
+        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 7);
+    WriteBytes(saves, "\xEF\xBB\xBF" + QByteArray::fromStdString(game) + "\r\nz\xE9ro\r\n");
+    const QList<control::ListEntry> entries = control::LoadListEntries(folder, "Partie");
+    ASSERT_EQ(entries.size(), 2);
+    engine::Board board;
+    EXPECT_DOUBLE_EQ(control::LoadSavedGame(folder, entries[0].line, board), 7);
+    EXPECT_EQ(entries[1].line, "zéro");
+}
+
+TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
+{
+    // A giant line shows shortened in the list; the delete still finds the whole line.
+    const QString giant(10'000'000, u'9');
+    control::WriteRecordLines(scores, {giant});
+    const QList<control::ListEntry> list = control::ScoreList(folder);
+    ASSERT_EQ(list.size(), 1);
+    EXPECT_EQ(list[0].text, giant.left(199) + u'\u2026');
+    EXPECT_TRUE(control::DeleteListLine(folder, "scores", list[0].line));
+    EXPECT_TRUE(control::ReadRecordLines(scores).isEmpty());
+
+    for (const char* name : {"Ana", "Bob", "Cid"})
+        control::AppendScore(folder, 60, Words, name, When);
+    // Two copies of the game show the same list; B deletes the first line, then A the second.
+    const QList<control::ListEntry> a = control::ScoreList(folder), b = control::ScoreList(folder);
+    ASSERT_TRUE(control::DeleteListLine(folder, "scores", b[0].line));
+    EXPECT_TRUE(control::DeleteListLine(folder, "scores", a[1].line));
+    EXPECT_FALSE(control::DeleteListLine(folder, "scores", a[0].line)) << "gone already";
+    EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"1 m 0 s Cid"});
+
+    engine::Board paused;
+    paused.SolutionGrid = GridOf(Solved);
+    paused.SpareGrid = SolvedWithout({{0, 0}, {4, 4}}); // the player's grid
+    paused.CurrentGrid = GridOf(Solved); // stands for the scrambled pieces shown meanwhile
+    for (const double seconds : {1.0, 2.0, 3.0})
+        control::SaveGame(folder, paused, true, seconds, When);
+    const QList<control::ListEntry> shown = control::LoadListEntries(folder, "Partie");
+    ASSERT_TRUE(control::DeleteListLine(folder, "charge", shown[0].line));
+    engine::Board board;
+    EXPECT_DOUBLE_EQ(control::LoadSavedGame(folder, shown[1].line, board), 2);
+    EXPECT_EQ(board.CurrentGrid, paused.SpareGrid);
+    const engine::Board loaded = board;
+    EXPECT_THROW((void)control::LoadSavedGame(folder, shown[0].line, board),
+                 control::LineGoneError);
+    EXPECT_EQ(board.CurrentGrid, loaded.CurrentGrid);
+
+    // A game that would not load back is not written, and the message says why.
+    const QStringList lines = control::ReadRecordLines(saves);
+    try {
+        control::SaveGame(folder, paused, true, std::numeric_limits<double>::infinity(), When);
+        ADD_FAILURE() << "saved";
+    } catch (const control::GameFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("temps de jeu"), std::string::npos)
+            << error.what();
+    }
+    EXPECT_EQ(control::ReadRecordLines(saves), lines);
+}
+
+TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoesNotBlockIt)
+{
+    QDir().mkpath(QFileInfo(scores).absolutePath());
+    QLockFile other(scores + ".lock");
+    ASSERT_TRUE(other.tryLock(0));
+    const QByteArray lockText = ReadBytes(scores + ".lock");
+    // B reads the empty file, then A's score comes; B writes its line and lets go.
+    auto score = std::async(std::launch::async,
+                            [&] { return control::AppendScore(folder, 60, Words, "A", When); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    control::WriteRecordLines(scores, {"B"});
+    other.unlock();
+    score.get();
+    EXPECT_EQ(control::ReadRecordLines(scores), QStringList({"B", "1 m 0 s A"}));
+
+    // A copy that never lets go: nothing is written, and the player is told.
+    ASSERT_TRUE(other.tryLock(0));
+    try {
+        control::AppendScore(folder, 60, Words, "C", When);
+        ADD_FAILURE() << "written under another copy's lock";
+    } catch (const control::GameFileError& error) {
+        EXPECT_NE(std::string(error.what()).find("utilisé par une autre copie du jeu"),
+                  std::string::npos)
+            << error.what();
+    }
+    other.unlock();
+
+    // The lock of a copy that was killed: its process is gone.
+    const pid_t child = fork();
+    if (child == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    QByteArray killed = lockText;
+    killed.replace(QByteArray::number(QCoreApplication::applicationPid()),
+                   QByteArray::number(child));
+    WriteBytes(scores + ".lock", killed);
+    control::AppendScore(folder, 60, Words, "D", When);
+    EXPECT_EQ(control::ReadRecordLines(scores).size(), 3);
+    EXPECT_FALSE(QFileInfo::exists(scores + ".lock"));
+}
+
+TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
+{
+    const QString dir = QFileInfo(scores).absolutePath();
+    const QStringList kept{"Scores.frd.abcDE",  "Scores.frd.abcDEF1", "Scores.frd.abc1EF",
+                           "Scores.frdXabcDEF", "Save.frd.abcDEF",    "Scores.frd.abcDEF.txt"};
+    for (const QString& name : kept + QStringList{"Scores.frd.abcDEF", "Scores.frd.XyZwVu"})
+        WriteBytes(dir + '/' + name, "x");
+    control::AppendScore(folder, 75.9, {"m", "s", "[name] [date]"}, "Zoé", When);
+    QStringList expected = kept + QStringList{"Scores.frd"};
+    expected.sort();
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);
+    EXPECT_EQ(ReadBytes(scores), "1 m 15 s Zo\xC3\xA9 05/12/2026 - 13:02:08\r\n");
 
     // A file of 4 KiB at most stands for a full disk; the signal would otherwise end the test.
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
@@ -161,34 +326,25 @@ TEST_F(GameFiles, ScoresReadAnyEncodingAndAreRewrittenWholeOrNotAtAll)
     getrlimit(RLIMIT_FSIZE, &previous);
     const rlimit small{4096, previous.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    EXPECT_THROW(control::AppendScore(folder, 1, {"m", "s", std::string(9999, 'x')}, "A", When),
-                 control::GameFileError);
+    QString message;
+    try {
+        control::AppendScore(folder, 1, {"m", "s", std::string(9999, 'x')}, "A", When);
+    } catch (const control::GameFileError& error) {
+        message = QString::fromUtf8(error.what());
+    }
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
-    EXPECT_EQ(ReadBytes(scores), "\xEF\xBB\xBFz\xC3\xA9ro\r\n");
-    EXPECT_EQ(QDir(folder + "/Scores").entryList(QDir::Files), QStringList{"Scores.frd"});
-}
-
-TEST_F(GameFiles, OnlyAGameWithAValidSolutionIsSavedAsThePlayersGridAndLoadedFromTheFileAsItIsNow)
-{
-    engine::Board paused;
-    paused.SolutionGrid = GridOf(Solved);
-    paused.SpareGrid = SolvedWithout({{0, 0}, {4, 4}}); // the player's grid
-    paused.CurrentGrid = GridOf(Solved); // stands for the scrambled pieces shown meanwhile
-    for (const double seconds : {1.0, 2.0, 3.0})
-        control::SaveGame(folder, paused, true, seconds, When);
-    ASSERT_TRUE(control::DeleteListLine(folder, "charge", 0));
-    engine::Board board;
-    EXPECT_DOUBLE_EQ(control::LoadSavedGame(folder, 1, board), 3) << "the file is read again";
-    EXPECT_EQ(board.CurrentGrid, paused.SpareGrid);
-    for (const int index : {-1, 2})
-        EXPECT_THROW((void)control::LoadSavedGame(folder, index, board), control::GameFileError);
-
-    const QString path = control::SavedGamesFilePath(folder);
-    const QStringList lines = control::ReadRecordLines(path);
-    paused.SolutionGrid[3][3] = engine::EmptyCell; // what an unfinished solve leaves behind
-    EXPECT_THROW(control::SaveGame(folder, paused, true, 1, When), control::GameFileError);
-    EXPECT_EQ(control::ReadRecordLines(path), lines);
+    EXPECT_TRUE(message.startsWith("Impossible d'écrire " + scores + " : "))
+        << message.toStdString();
+    try {
+        (void)control::ReadRecordLines(dir);
+        ADD_FAILURE() << "a folder read as a file";
+    } catch (const control::GameFileError& error) {
+        EXPECT_EQ(QString::fromUtf8(error.what()),
+                  "Impossible de lire " + dir + " : ouverture impossible.");
+    }
+    EXPECT_EQ(ReadBytes(scores), "1 m 15 s Zo\xC3\xA9 05/12/2026 - 13:02:08\r\n");
+    EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 // The message window: answers, the list and its "Effacer".
 #include "Support.h"
+#include "control/GameFiles.h"
+#include "game/Grids.h"
 #include "presentation/FenetreMess.h"
 
 #include <QListWidget>
@@ -42,11 +44,13 @@ TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGames
     EXPECT_EQ(window.ListBox1->item(1)->text(), "Deux lignes");
     QStringList asked;
     // Only the scores file gives its line up here.
-    window.EnleveLigne = [&asked](const QString& kind, int index) {
-        asked.append(kind + QString::number(index));
+    window.EnleveLigne = [&asked](const QString& kind, const QString& line) {
+        asked.append(kind + ": " + line);
         return kind == "scores";
     };
-    window.ListBox1->addItems({"c", "d"});
+    // An entry shows a shortened line and gives the whole line to the delete.
+    window.AddListEntry("c…", "c as in the file");
+    window.ListBox1->addItems({"d"});
     // List, row selected (-1: a current row but no selection), entries left; the rules first, as
     // shown. When the file's line cannot go, the entry stays, so that the list matches the file.
     const std::tuple<QString, int, int> cases[]{
@@ -60,5 +64,74 @@ TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGames
         EXPECT_EQ(window.ListBox1->count(), left) << kind.toStdString() << row;
     }
     EXPECT_EQ(window.ListBox1->item(2)->text(), "d");
-    EXPECT_EQ(asked, QStringList({"scores2", "charge0"}));
+    EXPECT_EQ(asked, QStringList({"scores: c as in the file", "charge: Une ligne"}));
+}
+
+TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFileAsItIsNow)
+{
+    testing_support::TestInstall install;
+    testing_support::TestWindow test(install);
+    test.StartUp();
+    TfrmMain& w = *test.window;
+    TFormFenetre& window = *w.FormFenetre;
+    const QString folder = w.GameFolder();
+    QDir(folder).removeRecursively();
+    const QString scores = control::ScoresFilePath(folder);
+    control::WriteRecordLines(scores, {"a", "b", "c"});
+    QString title;
+    QStringList shown;
+    // Another copy deletes "a" while this one shows the list; this one then deletes "a" and "c".
+    QTimer::singleShot(0, &window, [&] {
+        ASSERT_TRUE(control::DeleteListLine(folder, "scores", "a"));
+        for (const int row : {0, 1}) {
+            window.ListBox1->setCurrentRow(row);
+            window.EffacerClick();
+            if (row == 0) {
+                title = window.Label2->text();
+                for (int i = 0; i < window.ListBox1->count(); ++i)
+                    shown.append(window.ListBox1->item(i)->text());
+            }
+        }
+        QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+    });
+    w.ScoresClick();
+    EXPECT_EQ(title, control::LineGoneMessage);
+    EXPECT_EQ(shown, QStringList({"b", "c"}));
+    EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"b"});
+    EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join('\n').toStdString();
+}
+
+TEST(Charger, AGameAnotherCopyHasDeletedIsToldAndTheGameChosenNextIsLoaded)
+{
+    testing_support::TestInstall install;
+    testing_support::TestWindow test(install);
+    test.StartUp();
+    TfrmMain& w = *test.window;
+    TFormFenetre& window = *w.FormFenetre;
+    const QString folder = w.GameFolder();
+    QDir(folder).removeRecursively();
+    engine::Board board;
+    board.SolutionGrid = game_testing::GridOf(game_testing::Solved);
+    board.CurrentGrid = game_testing::SolvedWithout({{0, 0}});
+    for (const double seconds : {1.0, 2.0})
+        control::SaveGame(folder, board, false, seconds, QDateTime::currentDateTime());
+    QString title;
+    int entries = 0;
+    // The first game goes while the list is shown; it is chosen, then the one left.
+    QTimer::singleShot(0, &window, [&] {
+        control::DeleteListLine(folder, "charge", window.LineOf(0));
+        window.ListBox1->setCurrentRow(0);
+        QTimer::singleShot(0, &window, [&] {
+            title = window.Label2->text();
+            entries = window.ListBox1->count();
+            window.ListBox1->setCurrentRow(0);
+            QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+        });
+        QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
+    });
+    w.mnuLoadClick();
+    EXPECT_EQ(title, control::LineGoneMessage);
+    EXPECT_EQ(entries, 1);
+    EXPECT_EQ(w.ElapsedSeconds, 2);
+    EXPECT_EQ(w.GameBoard().CurrentGrid, board.CurrentGrid);
 }

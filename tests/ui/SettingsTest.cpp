@@ -1,6 +1,9 @@
 // The start-up and the six settings: defaults, the round trip through the store, bad values.
 #include "Support.h"
 
+#include <csignal>
+#include <tuple>
+
 #include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
@@ -54,4 +57,36 @@ TEST(Settings, DefaultsFirstThenAllSixReadAndWrittenBackAndANonIntegerReadsAsIts
     values[2] = "Expert";
     EXPECT_EQ(start(), values);
     EXPECT_EQ(musicStarts, 1) << "only the first start, with the music not paused, plays it";
+}
+
+TEST(Settings, AQuitSignalClosesTheWindowAsThePlayerWouldAndAFailedWriteIsToldOnce)
+{
+    testing_support::TestInstall install;
+    // A settings file inside what is a file, not a folder: no one can write it, root included.
+    const std::tuple<const char*, int, QString> cases[]{
+        {"SIGTERM", SIGTERM, install.SettingsFile()},
+        {"SIGINT", SIGINT, install.SettingsFile()},
+        {"an unwritable file", SIGTERM, install.Folder() + "Textes/Francais.txt/s.ini"},
+    };
+    for (const auto& [name, signal, settings] : cases) {
+        SCOPED_TRACE(name);
+        QFile::remove(install.SettingsFile());
+        TfrmMain w(nullptr, install.Folder(), settings);
+        QStringList errors;
+        w.ShowErrorBox = [&errors](const QString& text) { errors.append(text); };
+        w.Timer2SplashScreenTimer();
+        w.NomDuJoueur->setText("Zoé");
+        w.HandleQuitSignals();
+        ASSERT_EQ(std::raise(signal), 0);
+        EXPECT_TRUE(QTest::qWaitFor([&w] { return !w.isVisible(); }, 5000));
+        const bool writable = settings == install.SettingsFile();
+        EXPECT_EQ(QSettings(settings, QSettings::IniFormat).value("TERVALIN SUDOKU/Joueur"),
+                  writable ? QVariant("Zoé") : QVariant());
+        w.close(); // the settings are written once, whatever closes the window
+        EXPECT_EQ(errors,
+                  writable ? QStringList{}
+                           : QStringList{"Les réglages n'ont pas pu être enregistrés "
+                                         "dans :\n"
+                                         + settings});
+    }
 }

@@ -3,6 +3,9 @@
 
 #include "Support.h"
 
+#include <QEventLoop>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 using namespace presentation;
@@ -23,18 +26,51 @@ TEST(ReadTextLines, FindsTheFileWhateverItsCaseAndReadsUtf8ElseWindows1252WithAn
     EXPECT_EQ(linesOf("000 Th\xC3\xA8me\r\n\r\n"), QStringList({"000 Thème", ""}));
 }
 
-TEST(FText, AnswersErreurAndNamesTheLineBeforeLoadingAndBeyondAShortFile)
+TEST(FText, AnswersErreurAndNamesTheLineBeforeLoadingAndBeyondTheFile)
 {
-    testing_support::TestInstall install(30);
+    testing_support::TestInstall install;
     testing_support::TestWindow test(install);
     TfrmMain& w = *test.window;
     EXPECT_EQ(w.FText(5), "erreur"); // before loading
-    // The start-up asks for lines the file lacks: each is named, and the game still starts.
     test.StartUp();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(QStringList({w.FText(29), w.FText(30), w.FText(-1)}),
-              QStringList({"L29", "erreur", "erreur"}));
+    EXPECT_EQ(QStringList({w.FText(72), w.FText(73), w.FText(-1)}),
+              QStringList({"L72", "erreur", "erreur"}));
     const QString named = "Erreur - Appel à du texte avant son chargement : ligne %1";
-    for (const int n : {5, 38, 30, -1})
-        EXPECT_TRUE(test.errors.contains(named.arg(n))) << n;
+    EXPECT_EQ(test.errors, QStringList({named.arg(5), named.arg(73), named.arg(-1)}));
+}
+
+TEST(StartUp, ALanguageFileShortOfLinesIsToldOnceAndEndsTheGameWritingNothing)
+{
+    for (const int count : {72, 30, 0}) {
+        SCOPED_TRACE(count);
+        testing_support::TestInstall install(count);
+        const QString path = install.Folder() + "Textes/Francais.txt";
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::Append)); // an empty file when there are no lines
+        file.close();
+        testing_support::TestWindow test(install);
+        TfrmMain& w = *test.window;
+        bool ended = false;
+        w.EndProgram = [&ended] { ended = true; };
+        // An error box is modal: the window's timers go on running while it is shown.
+        w.ShowErrorBox = [&test](const QString& text) {
+            test.errors.append(text);
+            QEventLoop box;
+            QTimer::singleShot(150, &box, &QEventLoop::quit);
+            box.exec();
+        };
+        w.Timer1.start();
+        w.Timer2.start();
+        test.StartUp();
+        EXPECT_TRUE(ended);
+        EXPECT_EQ(test.errors,
+                  QStringList{QString("Fichier de langue incomplet :\n%1\nIl a %2 lignes, le jeu "
+                                      "en utilise 73.")
+                                  .arg(path)
+                                  .arg(count)});
+        w.close();
+        EXPECT_FALSE(QFile::exists(install.SettingsFile()));
+        EXPECT_EQ(test.errors.size(), 1);
+    }
 }

@@ -57,3 +57,22 @@ TEST(ChargeGraphismes, SwitchesLabelsPrintButtonAndOpacityNotTheVolumeAndFallsBa
     EXPECT_EQ(unknown.opacity, 205);
     EXPECT_FALSE(unknown.labelColour || unknown.printShown);
 }
+
+TEST(StartUp, APictureOrAFontCutInHalfIsToldAsMissing)
+{
+    const std::pair<const char*, const char*> cases[]{
+        {"graphisme/CHOWFUN_.TTF", "Police manquante ou illisible :\n"},
+        {"graphisme/fenetre.bmp", "Image manquante ou illisible :\n"},
+        {"graphisme/Ivoire/7.bmp", "Image manquante ou illisible :\n"},
+    };
+    for (const auto& [relative, message] : cases) {
+        SCOPED_TRACE(relative);
+        TestInstall install;
+        const QString path = install.Folder() + relative;
+        QFile file(path);
+        ASSERT_TRUE(file.resize(file.size() / 2));
+        TestWindow test(install);
+        test.StartUp();
+        EXPECT_EQ(test.errors, QStringList{message + path});
+    }
+}

@@ -8,6 +8,7 @@
 #include "engine/Solver.h"
 
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -40,8 +41,10 @@ long long ParseInteger(const std::string& word, long long low, long long high, c
     } catch (const std::exception&) {
         used = 0;
     }
-    if (used == 0 || used != word.size() || value < low || value > high)
-        throw UsageError(std::string("bad ") + what + " '" + word + "'");
+    if (used == 0 || used != word.size() || value < low || value > high) {
+        throw UsageError(std::string("bad ") + what + " '" + word + "': from " + std::to_string(low)
+                         + " to " + std::to_string(high));
+    }
     return value;
 }
 
@@ -330,6 +333,10 @@ int Main(const std::vector<std::string>& arguments,
             if (arguments[1] == "-") {
                 RunBatch(input, output);
             } else {
+                // A folder opens as a stream on Linux and reads as empty: refuse it first.
+                std::error_code error;
+                if (std::filesystem::is_directory(arguments[1], error))
+                    throw UsageError("cannot open '" + arguments[1] + "': it is a folder");
                 std::ifstream file(arguments[1]);
                 if (!file)
                     throw UsageError("cannot open '" + arguments[1] + "'");
