@@ -156,6 +156,30 @@ TEST_F(MusicPlayer, ResumesWhereItPausedAndAtTheEndDrawsATitleUnlessItsFileIsGon
     EXPECT_EQ(draws.size(), 2);
 }
 
+TEST_F(MusicPlayer, TimersRunAtTheirIntervals)
+{
+    const std::tuple<const char*, const QTimer*, int> timers[]{
+        {"EndOfTitle", &player.TimerMP3, 1000}, {"TitleScroll", &player.TimerDefilement, 200}};
+    for (const auto& [name, timer, interval] : timers)
+        EXPECT_EQ(timer->interval(), interval) << name;
+    EXPECT_TRUE(player.TimerDefilement.isActive());
+}
+
+TEST_F(MusicPlayer, AnImportPlaysOnlyWhenTheMusicIsNotPaused)
+{
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused ? "Paused" : "Playing");
+        player.ChooseTitle("Brise.mp3");
+        if (paused)
+            player.Pause();
+        device->calls.clear();
+        player.ImportFile(dir.filePath("Zen.mp3"));
+        EXPECT_EQ(device->calls.filter("open"),
+                  paused ? QStringList() : QStringList{"open Zen.mp3"});
+        EXPECT_EQ(player.PauseFlag(), paused);
+    }
+}
+
 TEST_F(MusicPlayer, AnUnplayableFileEndsStoppedAndIsReportedOnce)
 {
     QSignalSpy messages(&player, &audio::TFormLecteurMP3::StatusMessage);
@@ -229,6 +253,9 @@ TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesThe
     EXPECT_EQ(sound->openPath, install.Folder() + "sons/Loud.wav");
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0][0].toString().endsWith("absent.wav"));
+    w.TrackBarMP3->setValue(600); // the music's volume only: effects keep their own full level
+    EXPECT_EQ(music->volume, 400);
+    EXPECT_EQ(sound->volume, 1000);
     w.close();
     store.sync();
     EXPECT_EQ(store.value("TERVALIN SUDOKU/Musique").toString(), "0");
