@@ -130,7 +130,7 @@ TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheSlidersVolumeLoudestAtTheTop
     EXPECT_GT(device->volume, 200);
 }
 
-TEST_F(MusicPlayer, ResumesWhereItPausedAndAtTheEndDrawsATitleUnlessItsFileIsGone)
+TEST_F(MusicPlayer, ResumesWhereItPausedDrawsATitleAtTheEnd)
 {
     QList<int> draws;
     player.SetRandomIndex([&draws](int n) { return draws << n, 3; });
@@ -180,7 +180,7 @@ TEST_F(MusicPlayer, AnImportPlaysOnlyWhenTheMusicIsNotPaused)
     }
 }
 
-TEST_F(MusicPlayer, AnUnplayableFileEndsStoppedAndIsReportedOnce)
+TEST_F(MusicPlayer, UnplayableFileStopsAndIsReportedOnce)
 {
     QSignalSpy messages(&player, &audio::TFormLecteurMP3::StatusMessage);
     player.ChooseTitle("nuit calme.MP3");
@@ -213,7 +213,7 @@ TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
     EXPECT_EQ(box.currentText(), "Une tres longue nuit calme.mp3");
 }
 
-TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesTheFlagAtClosing)
+TEST(WindowAudio, SavedVolumePauseFlagAndSoundFolders)
 {
     testing_support::TestInstall install;
     ASSERT_TRUE(QDir(install.Folder()).mkpath("Musique") && QDir(install.Folder()).mkpath("sons"));

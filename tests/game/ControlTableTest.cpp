@@ -2,6 +2,9 @@
 // every control is checked, the ones a command leaves alone included.
 #include "Window.h"
 
+#include <map>
+#include <optional>
+
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -10,81 +13,67 @@ using namespace game_testing;
 
 namespace {
 
-enum class Start {
-    MenuAfterDesign, // a design begun, then back to the main menu
-    MenuAfterDesignOtherLevel,
-    Solved, // a new game solved with the solve button
-    PausedOtherLevel, // a new game paused, then the second level chosen
-    PausedGameMenu, // a new game paused, then back to the main menu
-    Designing, // an empty design
-    RefusedDesign, // a design validated empty and refused, a solvable grid then put on the board
-    DesignPlaying, // a validated design
-    DesignPaused,
-    SavedMenuAfterDesign, // a game saved, a design begun, then back to the main menu
-    SavedPausedOtherLevel, // a game saved and paused, then the second level chosen
-    Playing, // a new game
-    OneCellLeft, // a known game with one empty cell, its clock running
-};
-
-enum class Command { NewGame, NewPuzzle, Design, Valider, LoadFromMenu, LoadFromGame, Solve, LastPiece };
-
-// Control columns: "on", "off", "shown", "hidden", both, or "" for left as it was.
+// Steps, run in turn by clicking through the window, every question answered with its first
+// button: "new" game, "replay" (new puzzle), "design" (empty), "grid" (a solvable design on the
+// board), "valider", "pause" (the play button's command while it is hidden), "menu" (back to
+// it), "solve", "level2" (the second level chosen), "save" (a known game saved, clock running),
+// "known" (a known game one piece from its end, clock running), "last" (that piece), "loadmenu"
+// and "loadgame" (the first saved game, from either menu).
+// Controls: "on", "off", "shown", "hidden", both, or "" for left as it was. Clock: "on 0",
+// "restored" (on, at the saved time), "off", "frozen" (a tick adds nothing), "counts".
 constexpr int Columns = 12;
 constexpr int HintPicture = 8;
-// Clock: "on 0", "restored" (on, at the saved time), "off", "frozen" (a tick adds nothing),
-// "counts" (on, and a tick adds its interval), or "" for left as it was.
 struct Row
 {
     const char* name;
-    Start start;
-    Command command;
+    const char* start;
+    const char* command;
     const char* clock;
-    std::array<const char*, Columns> controls; // order of Widgets()
+    std::array<const char*, Columns> controls; // the order of Widgets()
     bool atEndMessage = false; // seen while the end-of-game message is open
 };
-
-// clang-format off
-const Row Rows[]{
-//   name                          start                          command               clock
-//   solve  check        print  save         charger      rejoue    valider   hint panel picture    paused    options quitter
-    {"NewGameFirstLevel",          Start::MenuAfterDesign,        Command::NewGame,     "on 0",
-    {"on",  "on shown",  "on",  "on shown",  "on shown",  "shown",  "hidden", "shown",   "shown",   "hidden", "",     ""}},
-    {"NewGameOtherLevel",          Start::MenuAfterDesignOtherLevel, Command::NewGame,  "on 0",
-    {"on",  "on shown",  "on",  "on shown",  "on shown",  "shown",  "hidden", "hidden",  "shown",   "hidden", "",     ""}},
-    {"NewPuzzleAfterSolveFirstLevel", Start::Solved,              Command::NewPuzzle,   "on 0",
-    {"on",  "on shown",  "on",  "on",        "on",        "",       "",       "shown",   "shown",   "hidden", "",     ""}},
-    {"NewPuzzleWhilePausedOtherLevel", Start::PausedOtherLevel,   Command::NewPuzzle,   "on 0",
-    {"on",  "on shown",  "on",  "on",        "on",        "",       "",       "hidden",  "shown",   "hidden", "",     ""}},
-    {"DesignFromTheMainMenu",      Start::PausedGameMenu,         Command::Design,      "off",
-    {"off", "off shown", "on",  "hidden",    "hidden",    "hidden", "shown",  "",        "hidden",  "hidden", "",     ""}},
-    {"ValidateEmptyDesignRefused", Start::Designing,              Command::Valider,     "off",
-    {"off", "off",       "off", "",          "",          "",       "",       "",        "",        "",       "",     ""}},
-    {"ValidateDesignAccepted",     Start::RefusedDesign,          Command::Valider,     "on 0",
-    {"on",  "on",        "on",  "",          "",          "",       "",       "",        "",        "",       "",     ""}},
-    {"Pause",                      Start::DesignPlaying,          Command::Valider,     "frozen",
-    {"off", "off",       "",    "",          "",          "",       "",       "",        "",        "shown",  "",     ""}},
-    {"Resume",                     Start::DesignPaused,           Command::Valider,     "counts",
-    {"on",  "on",        "",    "",          "",          "",       "",       "",        "",        "hidden", "",     ""}},
-    {"LoadFromMainMenuFirstLevel", Start::SavedMenuAfterDesign,   Command::LoadFromMenu, "restored",
-    {"on",  "on shown",  "on",  "on shown",  "shown",     "shown",  "hidden", "shown",   "shown",   "hidden", "",     ""}},
-    {"LoadFromGameMenuOtherLevel", Start::SavedPausedOtherLevel,  Command::LoadFromGame, "restored",
-    {"on",  "on shown",  "on",  "on shown",  "shown",     "shown",  "",       "hidden",  "shown",   "hidden", "",     ""}},
-    {"Solve",                      Start::Playing,                Command::Solve,       "off",
-    {"off", "off",       "",    "off",       "",          "",       "",       "",        "",        "",       "",     ""}},
-    {"GameEndBeforeItsMessage",    Start::OneCellLeft,            Command::LastPiece,   "off",
-    {"off", "off",       "off", "off",       "off",       "off",    "",       "",        "",        "",       "off",  "off"}, true},
-    {"GameEndAfterItsMessage",     Start::OneCellLeft,            Command::LastPiece,   "off",
-    {"off", "off",       "off", "off",       "on",        "on",     "",       "",        "",        "",       "on",   "on"}},
-};
-// clang-format on
 
 void PrintTo(const Row& row, std::ostream* os)
 {
     *os << row.name;
 }
 
+// clang-format off
+const Row Rows[]{
+//   name                             start                     command     clock
+//   solve  check        print  save        load        replay    play      hint panel  picture  paused    options quit
+    {"NewGameFirstLevel",             "design menu",            "new",      "on 0",
+    {"on",  "on shown",  "on",  "on shown", "on shown", "shown",  "hidden", "shown",  "shown",  "hidden", "",    ""}},
+    {"NewGameOtherLevel",             "level2 design menu",     "new",      "on 0",
+    {"on",  "on shown",  "on",  "on shown", "on shown", "shown",  "hidden", "hidden", "shown",  "hidden", "",    ""}},
+    {"NewPuzzleAfterSolveFirstLevel", "new solve",              "replay",   "on 0",
+    {"on",  "on shown",  "on",  "on",       "on",       "",       "",       "shown",  "shown",  "hidden", "",    ""}},
+    {"NewPuzzleWhilePausedOtherLevel", "new pause level2",      "replay",   "on 0",
+    {"on",  "on shown",  "on",  "on",       "on",       "",       "",       "hidden", "shown",  "hidden", "",    ""}},
+    {"DesignFromTheMainMenu",         "new pause menu",         "design",   "off",
+    {"off", "off shown", "on",  "hidden",   "hidden",   "hidden", "shown",  "",       "hidden", "hidden", "",    ""}},
+    {"ValidateEmptyDesignRefused",    "design",                 "valider",  "off",
+    {"off", "off",       "off", "",         "",         "",       "",       "",       "",       "",       "",    ""}},
+    {"ValidateDesignAccepted",        "design valider grid",    "valider",  "on 0",
+    {"on",  "on",        "on",  "",         "",         "",       "",       "",       "",       "",       "",    ""}},
+    {"Pause",                         "design grid valider",    "valider",  "frozen",
+    {"off", "off",       "",    "",         "",         "",       "",       "",       "",       "shown",  "",    ""}},
+    {"Resume",                        "design grid valider valider", "valider", "counts",
+    {"on",  "on",        "",    "",         "",         "",       "",       "",       "",       "hidden", "",    ""}},
+    {"LoadFromMainMenuFirstLevel",    "save menu design valider menu", "loadmenu", "restored",
+    {"on",  "on shown",  "on",  "on shown", "shown",    "shown",  "hidden", "shown",  "shown",  "hidden", "",    ""}},
+    {"LoadFromGameMenuOtherLevel",    "save pause level2",      "loadgame", "restored",
+    {"on",  "on shown",  "on",  "on shown", "shown",    "shown",  "",       "hidden", "shown",  "hidden", "",    ""}},
+    {"Solve",                         "new",                    "solve",    "off",
+    {"off", "off",       "",    "off",      "",         "",       "",       "",       "",       "",       "",    ""}},
+    {"GameEndBeforeItsMessage",       "known",                  "last",     "off",
+    {"off", "off",       "off", "off",      "off",      "off",    "",       "",       "",       "",       "off", "off"}, true},
+    {"GameEndAfterItsMessage",        "known",                  "last",     "off",
+    {"off", "off",       "off", "off",      "on",       "on",     "",       "",       "",       "",       "on",  "on"}},
+};
+// clang-format on
+
 constexpr double SavedSeconds = 125.5;
-constexpr double BeforeCommand = 75;
 
 struct Seen
 {
@@ -97,16 +86,12 @@ struct Seen
 class ControlTable : public PlayedWindow, public testing::WithParamInterface<Row>
 {
 protected:
-    std::array<QWidget*, Columns> Widgets() const
-    {
-        return {w.BtSolve,   w.btCheck,   w.BtPrint,     w.BtSave,      w.BtCharger, w.BtRejoue,
-                w.BtValider, w.PanelBtHint, w.ImageBtHint, w.PanPaused, w.BtOptions, w.BtQuitter};
-    }
-
     Seen Look() const
     {
+        const std::array<QWidget*, Columns> widgets{
+            w.BtSolve,   w.btCheck,     w.BtPrint,     w.BtSave,    w.BtCharger, w.BtRejoue,
+            w.BtValider, w.PanelBtHint, w.ImageBtHint, w.PanPaused, w.BtOptions, w.BtQuitter};
         Seen seen{w.Timer1.isActive(), w.ElapsedSeconds, {}, {}};
-        const auto widgets = Widgets();
         for (int c = 0; c < Columns; ++c) {
             seen.enabled[c] = widgets[c]->isEnabled();
             seen.shown[c] = !widgets[c]->isHidden();
@@ -114,126 +99,48 @@ protected:
         return seen;
     }
 
-    void Click(QWidget* button, int answer = 1)
-    {
-        MessageAnswers answers(w, answer);
-        QTest::mouseClick(button, Qt::LeftButton);
-    }
-
-    void SaveKnownGame()
-    {
-        QDir(w.GameFolder()).removeRecursively();
-        StartKnownGame(SolvedWithout({{0, 0}, {4, 4}}));
-        w.ElapsedSeconds = SavedSeconds;
-        QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    }
-
-    void Design(const engine::Grid& grid)
-    {
-        QTest::mouseClick(w.Conception, Qt::LeftButton);
-        w.GameBoard().CurrentGrid = grid;
-    }
-
-    void Prepare(Start start)
-    {
-        const engine::Grid design = SolvedWithout({{0, 0}, {4, 4}, {8, 8}});
-        switch (start) {
-        case Start::MenuAfterDesignOtherLevel:
-            w.ComboBox2->SetText("Facile");
-            [[fallthrough]];
-        case Start::MenuAfterDesign:
-            Design(engine::EmptyGrid());
-            Click(w.BtQuitter);
-            break;
-        case Start::Solved:
-            QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-            QTest::mouseClick(w.BtSolve, Qt::LeftButton);
-            break;
-        case Start::PausedOtherLevel:
-        case Start::PausedGameMenu:
-            QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-            w.tbPlayClick(); // a new game hides the play button
-            if (start == Start::PausedOtherLevel)
-                w.ComboBox2->SetText("Facile");
-            else
-                Click(w.BtQuitter);
-            break;
-        case Start::Designing:
-            Design(engine::EmptyGrid());
-            break;
-        case Start::RefusedDesign:
-            Design(engine::EmptyGrid());
-            QTest::mouseClick(w.BtValider, Qt::LeftButton);
-            w.GameBoard().CurrentGrid = design;
-            break;
-        case Start::DesignPaused:
-        case Start::DesignPlaying:
-            Design(design);
-            Click(w.BtValider);
-            if (start == Start::DesignPaused)
-                QTest::mouseClick(w.BtValider, Qt::LeftButton);
-            break;
-        case Start::SavedMenuAfterDesign:
-            SaveKnownGame();
-            Click(w.BtQuitter);
-            Design(engine::EmptyGrid());
-            Click(w.BtQuitter);
-            break;
-        case Start::SavedPausedOtherLevel:
-            SaveKnownGame();
-            w.Timer1.start();
-            w.tbPlayClick();
-            w.ComboBox2->SetText("Facile");
-            break;
-        case Start::Playing:
-            QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-            break;
-        case Start::OneCellLeft:
-            StartKnownGame(SolvedWithout({{3, 5}}));
-            w.Timer1.start();
-            break;
-        }
-        w.ElapsedSeconds = BeforeCommand;
-    }
-
-    // Runs the command; returns what the window showed while its end-of-game message was open.
-    std::optional<Seen> Run(Command command)
+    // Runs the steps; returns what the window showed while an end-of-game message was open.
+    std::optional<Seen> Run(const char* steps)
     {
         std::optional<Seen> atMessage;
+        bool answering = true;
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
-            if (!w.FormFenetre->isVisible())
+            if (!answering || !w.FormFenetre->isVisible())
                 return;
             if (w.GameState == GameStatus::Finished && !atMessage)
                 atMessage = Look();
             QTest::mouseClick(w.FormFenetre->ToolButton1, Qt::LeftButton);
         });
         answer.start(0);
-        switch (command) {
-        case Command::NewGame:
-            QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-            break;
-        case Command::NewPuzzle:
-            QTest::mouseClick(w.BtRejoue, Qt::LeftButton);
-            break;
-        case Command::Design:
-            QTest::mouseClick(w.Conception, Qt::LeftButton);
-            break;
-        case Command::Valider:
-            QTest::mouseClick(w.BtValider, Qt::LeftButton);
-            break;
-        case Command::LoadFromMenu:
-        case Command::LoadFromGame:
-            answer.stop();
-            ClickAndChoose(w, command == Command::LoadFromMenu ? w.BtChargeInMenu : w.BtCharger,
-                           0, 1);
-            break;
-        case Command::Solve:
-            QTest::mouseClick(w.BtSolve, Qt::LeftButton);
-            break;
-        case Command::LastPiece:
-            Play(3, 5, GridOf(Solved)[3][5]);
-            break;
+        const std::map<QString, QWidget*> buttons{
+            {"new", w.Nouvelle_Partie}, {"replay", w.BtRejoue}, {"valider", w.BtValider},
+            {"menu", w.BtQuitter},      {"solve", w.BtSolve}};
+        for (const QString& step : QString(steps).split(' ')) {
+            if (buttons.contains(step)) {
+                QTest::mouseClick(buttons.at(step), Qt::LeftButton);
+            } else if (step == "design") {
+                QTest::mouseClick(w.Conception, Qt::LeftButton);
+            } else if (step == "grid") {
+                w.GameBoard().CurrentGrid = SolvedWithout({{0, 0}, {4, 4}, {8, 8}});
+            } else if (step == "pause") {
+                w.tbPlayClick();
+            } else if (step == "level2") {
+                w.ComboBox2->SetText("Facile");
+            } else if (step == "save" || step == "known") {
+                QDir(w.GameFolder()).removeRecursively();
+                StartKnownGame(SolvedWithout({{3, 5}}));
+                w.ElapsedSeconds = SavedSeconds;
+                if (step == "save")
+                    QTest::mouseClick(w.BtSave, Qt::LeftButton);
+                w.Timer1.start();
+            } else if (step == "last") {
+                Play(3, 5, GridOf(Solved)[3][5]);
+            } else {
+                answering = false;
+                ClickAndChoose(w, step == "loadmenu" ? w.BtChargeInMenu : w.BtCharger, 0, 1);
+                answering = true;
+            }
         }
         return atMessage;
     }
@@ -278,10 +185,11 @@ void ExpectControls(const Row& row, const Seen& before, const Seen& after)
 TEST_P(ControlTable, CommandSetsExactlyItsControls)
 {
     const Row& row = GetParam();
-    Prepare(row.start);
+    Run(row.start);
+    w.ElapsedSeconds = 75;
     const Seen before = Look();
     const std::optional<Seen> atMessage = Run(row.command);
-    ASSERT_EQ(atMessage.has_value(), row.command == Command::LastPiece);
+    ASSERT_EQ(atMessage.has_value(), row.atEndMessage || std::string(row.command) == "last");
     const Seen after = row.atEndMessage ? *atMessage : Look();
     ExpectClock(row.clock, before, after, w);
     ExpectControls(row, before, after);

@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondButton)
+TEST(ShowFenetre, EscapeDeclinesOnlyWithASecondButton)
 {
     TFormFenetre window;
     // Asks, and acts once the window runs.
@@ -25,7 +25,7 @@ TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondBut
     EXPECT_EQ(answer("OUI", "", [&] { escape(), click(window.ToolButton1); }), 1);
 }
 
-TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGamesNotTheRules)
+TEST(Effacer, DeletesFromTheFileThenTheList)
 {
     testing_support::TestInstall install;
     QFile rules(install.Folder() + "Textes/regles.txt");

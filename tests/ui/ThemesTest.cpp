@@ -11,7 +11,7 @@
 using namespace presentation;
 using namespace testing_support;
 
-TEST(ChargeGraphismes, SwitchesLabelsPrintButtonAndOpacityNotTheVolumeAndFallsBackOnABadPicture)
+TEST(ChargeGraphismes, ThemeLooksAndFallBackOnABadPicture)
 {
     TestInstall install;
     TestWindow test(install);
