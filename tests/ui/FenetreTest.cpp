@@ -22,7 +22,12 @@ TEST(ShowFenetre, EscapeDeclinesOnlyWithASecondButton)
     EXPECT_EQ(answer("", "Non", [&] { click(window.ToolButton1), click(window.ToolButton2); }), 2);
     EXPECT_EQ(answer("Charger", "Annuler", escape), 2);
     // Without a second button Escape leaves the window open.
-    EXPECT_EQ(answer("OUI", "", [&] { escape(), click(window.ToolButton1); }), 1);
+    const auto escapeThenFirst = [&] {
+        escape();
+        EXPECT_TRUE(window.isVisible());
+        click(window.ToolButton1);
+    };
+    EXPECT_EQ(answer("OUI", "", escapeThenFirst), 1);
 }
 
 TEST(Effacer, DeletesFromTheFileThenTheList)
