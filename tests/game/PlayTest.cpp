@@ -221,11 +221,15 @@ TEST_F(PauseAndHint, PauseFreezesTheGameHintStopsAtEightyCells)
     EXPECT_EQ(w.ElapsedSeconds, 21.0) << "a check costs twenty seconds";
 
     const engine::Grid before = w.GameBoard().CurrentGrid;
+    const QString pieces = Panel(0);
     w.tbPlayClick();
     for (int tick = 0; tick < 40; ++tick)
         w.Timer1Timer();
+    w.GameBoard().CurrentGrid[2][2] = w.GameBoard().CurrentGrid[3][3] = 0; // as a tick may
+    w.DessineGrille();
     const engine::Grid scrambled = w.GameBoard().CurrentGrid;
     EXPECT_NE(scrambled, before);
+    EXPECT_EQ(Panel(0), pieces) << "the count does not follow the random pieces";
     w.mnuHintClick();
     Play(2, 2, 0); // places nothing, and clears the cell's marks all the same
     EXPECT_EQ(w.GameBoard().CurrentGrid, scrambled);
