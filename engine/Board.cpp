@@ -41,47 +41,12 @@ void Board::ClearBoard()
     CandidateMarks = {};
 }
 
-bool Board::CanPlace(int x, int y, int v) const
-{
-    if (CurrentGrid[x][y] != EmptyCell)
-        return false;
-    for (int i = 0; i < 9; ++i) {
-        if (CurrentGrid[i][y] == v)
-            return false;
-    }
-    for (int i = 0; i < 9; ++i) {
-        if (CurrentGrid[x][i] == v)
-            return false;
-    }
-    const int bx = (x / 3) * 3;
-    const int by = (y / 3) * 3;
-    for (int i = bx; i < bx + 3; ++i) {
-        for (int j = by; j < by + 3; ++j) {
-            if (CurrentGrid[i][j] == v)
-                return false;
-        }
-    }
-    return true;
-}
-
 std::vector<Cell> Board::FilledCellList() const
 {
     std::vector<Cell> cells;
     for (int x = 0; x < 9; ++x) {
         for (int y = 0; y < 9; ++y) {
             if (CurrentGrid[x][y] != EmptyCell)
-                cells.push_back({x, y});
-        }
-    }
-    return cells;
-}
-
-std::vector<Cell> Board::EmptyCellList() const
-{
-    std::vector<Cell> cells;
-    for (int x = 0; x < 9; ++x) {
-        for (int y = 0; y < 9; ++y) {
-            if (CurrentGrid[x][y] == EmptyCell)
                 cells.push_back({x, y});
         }
     }
@@ -101,22 +66,6 @@ int Board::FilledCellCount() const
 int Board::EmptyCellCount() const
 {
     return 81 - FilledCellCount();
-}
-
-int Board::FilledInRow(int y) const
-{
-    int count = 0;
-    for (int x = 0; x < 9; ++x)
-        count += CurrentGrid[x][y] != EmptyCell;
-    return count;
-}
-
-int Board::FilledInColumn(int x) const
-{
-    int count = 0;
-    for (int y = 0; y < 9; ++y)
-        count += CurrentGrid[x][y] != EmptyCell;
-    return count;
 }
 
 int Board::FilledInBox(int x, int y) const

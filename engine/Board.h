@@ -38,16 +38,10 @@ struct Board
     // Empties CurrentGrid and every candidate mark; the other grids keep their contents.
     void ClearBoard();
 
-    // True when CurrentGrid[x][y] is empty and v is in none of its row, column and box.
-    [[nodiscard]] bool CanPlace(int x, int y, int v) const;
-
-    // Cells of CurrentGrid, x outer and y inner.
+    // Filled cells of CurrentGrid, x outer and y inner.
     [[nodiscard]] std::vector<Cell> FilledCellList() const;
-    [[nodiscard]] std::vector<Cell> EmptyCellList() const;
     [[nodiscard]] int FilledCellCount() const;
     [[nodiscard]] int EmptyCellCount() const;
-    [[nodiscard]] int FilledInRow(int y) const;
-    [[nodiscard]] int FilledInColumn(int x) const;
     // Only x div 3 and y div 3 matter.
     [[nodiscard]] int FilledInBox(int x, int y) const;
 

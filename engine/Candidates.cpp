@@ -25,8 +25,8 @@ std::string CandidateSet::Text() const
 
 namespace {
 
-// A value blocks an empty cell when it stands anywhere in the cell's row, column or box, which
-// is what CanPlace tests value by value.
+// A value blocks an empty cell when it stands anywhere in the cell's row, column or box; the
+// three masks test all nine values at once.
 CandidateTexts Fill(const Grid& current)
 {
     std::array<std::uint16_t, 9> rows{};
@@ -114,22 +114,6 @@ bool NakedSinglesPass(CandidateTexts& texts, Grid& solution, OpenCells& open)
         placed = true;
     }
     open.count = kept;
-    return placed;
-}
-
-bool NakedSinglesPass(CandidateTexts& texts, Grid& solution)
-{
-    bool placed = false;
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const CandidateSet text = texts[x][y];
-            if (!text.IsSingle() || solution[x][y] != EmptyCell)
-                continue;
-            solution[x][y] = static_cast<std::uint8_t>(text.First());
-            RemoveFromPeers(texts, x, y, text);
-            placed = true;
-        }
-    }
     return placed;
 }
 

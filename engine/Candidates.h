@@ -76,7 +76,7 @@ struct CandidateTexts
     bool operator==(const CandidateTexts&) const = default;
 };
 
-// Every empty cell of CurrentGrid gets the values CanPlace allows there, every filled cell the
+// Every empty cell of CurrentGrid gets the values its row, column and box allow there, every filled cell the
 // single text of its value.
 [[nodiscard]] CandidateTexts FillCandidateTexts(const Board& board);
 
@@ -85,10 +85,6 @@ struct CandidateTexts
 
 // Removes value from the texts of the 20 peers of (x, y); true when any character was removed.
 bool RemoveFromPeers(CandidateTexts& texts, int x, int y, CandidateSet value);
-
-// Rows outer, columns inner: every single text whose cell is still empty in solution is placed
-// there and removed from its peers at once. True when anything was placed.
-bool NakedSinglesPass(CandidateTexts& texts, Grid& solution);
 
 // The cells still empty in a solution grid, rows outer and columns inner, as flat indices.
 struct OpenCells
@@ -99,8 +95,8 @@ struct OpenCells
 
 [[nodiscard]] OpenCells OpenCellsOf(const Grid& solution);
 
-// NakedSinglesPass over the open cells only, which it keeps up to date: the same placements,
-// without visiting the cells already placed.
+// Over the open cells only, which it keeps up to date: every single text whose cell is still
+// open is placed in solution and removed from its peers at once. True when anything was placed.
 bool NakedSinglesPass(CandidateTexts& texts, Grid& solution, OpenCells& open);
 
 // Gives a value to the only cell of a row, column or box that can take it. Rows count only the

@@ -161,7 +161,7 @@ TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheSlidersVolumeLoudestAtTheTop
     EXPECT_GT(device->volume, 200);
 }
 
-TEST_F(MusicPlayer, ResumesWhereItPausedAndAtTheEndDrawsATitleUnlessItsFileIsGone)
+TEST_F(MusicPlayer, ResumesWhereItPausedDrawsATitleAtTheEnd)
 {
     QList<int> draws;
     player.SetRandomIndex([&draws](int n) { return draws << n, 3; });
@@ -187,7 +187,31 @@ TEST_F(MusicPlayer, ResumesWhereItPausedAndAtTheEndDrawsATitleUnlessItsFileIsGon
     EXPECT_EQ(draws.size(), 2);
 }
 
-TEST_F(MusicPlayer, AnUnplayableFileEndsStoppedAndIsReportedOnce)
+TEST_F(MusicPlayer, TimersRunAtTheirIntervals)
+{
+    const std::tuple<const char*, const QTimer*, int> timers[]{
+        {"EndOfTitle", &player.TimerMP3, 1000}, {"TitleScroll", &player.TimerDefilement, 200}};
+    for (const auto& [name, timer, interval] : timers)
+        EXPECT_EQ(timer->interval(), interval) << name;
+    EXPECT_TRUE(player.TimerDefilement.isActive());
+}
+
+TEST_F(MusicPlayer, AnImportPlaysOnlyWhenTheMusicIsNotPaused)
+{
+    for (const bool paused : {false, true}) {
+        SCOPED_TRACE(paused ? "Paused" : "Playing");
+        player.ChooseTitle("Brise.mp3");
+        if (paused)
+            player.Pause();
+        device->calls.clear();
+        player.ImportFile(dir.filePath("Zen.mp3"));
+        EXPECT_EQ(device->calls.filter("open"),
+                  paused ? QStringList() : QStringList{"open Zen.mp3"});
+        EXPECT_EQ(player.PauseFlag(), paused);
+    }
+}
+
+TEST_F(MusicPlayer, UnplayableFileStopsAndIsReportedOnce)
 {
     QSignalSpy messages(&player, &audio::TFormLecteurMP3::StatusMessage);
     player.ChooseTitle("nuit calme.MP3");
@@ -221,7 +245,7 @@ TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
     EXPECT_EQ(box.lineEdit()->cursorPosition(), 0) << "a long title shows from its first letter";
 }
 
-TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesTheFlagAtClosing)
+TEST(WindowAudio, SavedVolumePauseFlagAndSoundFolders)
 {
     testing_support::TestInstall install;
     ASSERT_TRUE(QDir(install.Folder()).mkpath("Musique") && QDir(install.Folder()).mkpath("sons"));
@@ -261,6 +285,9 @@ TEST(WindowAudio, StartsWithTheSavedVolumeAndPausePlaysFromTheFoldersAndSavesThe
     EXPECT_EQ(sound->openPath, install.Folder() + "sons/Loud.wav");
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0][0].toString().endsWith("absent.wav"));
+    w.TrackBarMP3->setValue(600); // the music's volume only: effects keep their own level, 6 dB
+    EXPECT_EQ(music->volume, 400); // under full
+    EXPECT_EQ(sound->volume, 660);
     w.close();
     store.sync();
     EXPECT_EQ(store.value("TERVALIN SUDOKU/Musique").toString(), "0");

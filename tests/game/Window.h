@@ -7,6 +7,7 @@
 #include "presentation/FenetreMess.h"
 #include "ui/Support.h"
 
+#include <QListWidget>
 #include <QStringList>
 #include <QTimer>
 #include <QtTest/QTest>
@@ -36,6 +37,24 @@ public:
 private:
     QTimer m_timer;
 };
+
+// Clicks the button and answers the message window it opens: selects a row of its list first
+// (-1: none), then presses answer 1 or 2. Returns the entries the list showed.
+inline QStringList ClickAndChoose(TfrmMain& w, QWidget* button, int row, int answer)
+{
+    QStringList entries;
+    const QObject scope; // the answer is dropped if no window opened
+    QTimer::singleShot(0, &scope, [&] {
+        QListWidget& list = *w.FormFenetre->ListBox1;
+        for (int i = 0; i < list.count(); ++i)
+            entries.append(list.item(i)->text());
+        row >= 0 ? list.setCurrentRow(row) : list.clearSelection();
+        QTest::mouseClick(answer == 1 ? w.FormFenetre->ToolButton1 : w.FormFenetre->ToolButton2,
+                          Qt::LeftButton);
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return entries;
+}
 
 class PlayedWindow : public testing::Test
 {

@@ -1,91 +1,184 @@
-// The board's redraw, read at a few known pixels of the surface.
+// The board's redraw in each theme, read at known pixels of the surface.
 #include "Support.h"
 #include "presentation/BoardPainter.h"
 
-#include <gtest/gtest.h>
+#include <functional>
 
-using namespace presentation;
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
 
 namespace {
 
-class BoardPaint : public ::testing::Test
+// The window's own board on the test installation, whose pictures are flat colours with a white
+// key pixel at (1, 1). Cell (4, 4) lies at (538, 380); its centre is (568, 410).
+class WindowBoard : public ::testing::TestWithParam<int>
 {
 protected:
-    // Picture k is a plain colour of its own, drawn fully opaque, so a pixel names its picture.
-    static QColor Colour(int k) { return {9 * k, 255 - 9 * k, 100}; }
-    BoardPaint()
+    void SetUp() override
     {
-        PiecePictures pieces;
-        for (int k = 0; k < PieceCount; ++k) {
-            const int side = k == 10 ? 60 : k == 25 ? 190 : 52; // cell, ring, piece
-            QImage picture(k == 12 ? QSize(1024, 768) : QSize(side, side),
-                           QImage::Format_ARGB32_Premultiplied);
-            picture.fill(Colour(k));
-            pieces[static_cast<std::size_t>(k)] = {picture, 255};
-        }
-        pictures.Set(pieces);
+        test.StartUp();
+        w.Timer2.stop();
+        w.ChargeGraphismes(testing_support::TestLineText(38 + GetParam()));
+        w.GameState = GameStatus::Playing;
     }
-    bool Paint() { return PaintBoard(surface, {board, state, {}, picker, counts, rng, pictures}); }
-    // Pixel (dx, dy) of cell (x, y), the board lying where it does by default.
-    QColor CellPixel(int x, int y, int dx, int dy) const
+    QColor Drawn(QPoint at)
     {
-        return surface.pixelColor(298 + x * 60 + dx, 140 + y * 60 + dy);
+        w.DessineGrille();
+        return w.Image32.pixelColor(at);
+    }
+    // Picture k of this theme, or white for its key pixel, drawn at opacity over `under`.
+    QColor Blend(int k, bool keyPixel, int opacity, QColor under) const
+    {
+        const QColor over = keyPixel ? QColor(Qt::white)
+                                     : testing_support::PictureColour(GetParam(), k);
+        const auto mix = [&](int a, int b) { return (a * opacity + b * (255 - opacity)) / 255; };
+        return {mix(over.red(), under.red()), mix(over.green(), under.green()),
+                mix(over.blue(), under.blue())};
+    }
+    static bool Near(QColor a, QColor b)
+    {
+        return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2
+            && std::abs(a.blue() - b.blue()) <= 2;
     }
 
-    QImage surface{1024, 768, QImage::Format_ARGB32_Premultiplied};
-    engine::Board board;
-    GameStatus state = GameStatus::Playing;
-    PickerView picker;
-    BoardCounters counts;
-    engine::Random rng{12345};
-    BoardPictures pictures;
+    testing_support::TestInstall install;
+    testing_support::TestWindow test{install};
+    TfrmMain& w = *test.window;
 };
 
 } // namespace
 
-TEST_F(BoardPaint, AGameShowsGivensPiecesAndMarksApartAndADesignShowsPiecesAsGivensWithoutMarks)
+TEST_P(WindowBoard, EachPictureWithItsColourKeyAndOpacity)
 {
-    board.StartGrid[0][0] = board.CurrentGrid[0][0] = 4; // given 5
-    board.CurrentGrid[1][0] = board.SolutionGrid[1][0] = 2; // the player's 3
-    for (const int digit : {0, 4, 8}) // 1 top left, 5 centre, 9 bottom right
-        board.CandidateMarks[2][3][digit] = 1;
-    board.CandidateMarks[1][0][1] = 1; // 2 marked over the player's 3
-    EXPECT_FALSE(Paint());
-    // Cell, then pixel of the cell, then the picture seen there.
-    const std::tuple<QPoint, QPoint, int> seen[]{{{0, 0}, {30, 30}, 13 + 5}, {{1, 0}, {30, 30}, 3},
-                                                 {{1, 0}, {30, 10}, 2},      {{2, 3}, {2, 2}, 1},
-                                                 {{2, 3}, {21, 21}, 5},      {{2, 3}, {40, 40}, 9}};
-    for (const auto& [cell, at, k] : seen)
-        EXPECT_EQ(CellPixel(cell.x(), cell.y(), at.x(), at.y()), Colour(k)) << k;
-    state = GameStatus::Designing; // pieces look given, and no marks
-    Paint();
-    EXPECT_EQ(CellPixel(1, 0, 30, 30), Colour(13 + 3));
-    EXPECT_EQ(CellPixel(2, 3, 21, 21), Colour(10));
+    const int theme = GetParam() == 2 ? 230 : 205;
+    engine::Board& board = w.GameBoard();
+    board.SolutionGrid[4][4] = 6;
+    // Name, picture, its opacity, keyed, where the picture's corner lies, and what is drawn
+    // before the picture joins the board and after.
+    struct Role
+    {
+        const char* name;
+        int k, opacity;
+        bool keyed;
+        QPoint corner;
+        std::function<void()> before, add;
+    };
+    const auto piece = [&](bool given, std::uint8_t value) {
+        return [&board, given, value] {
+            board.CurrentGrid[4][4] = value;
+            board.StartGrid[4][4] = given ? value : engine::EmptyCell;
+        };
+    };
+    const auto ring = [this](int mouseX) {
+        return [this, mouseX] {
+            w.PickerOpen = true, w.PickerLeft = 478, w.PickerTop = 320, w.PickerSpin = 0;
+            w.MouseX = mouseX, w.MouseY = 346;
+        };
+    };
+    const auto nothing = [] {};
+    const Role roles[]{
+        {"PlayersPiece", 3, theme, true, {542, 384}, nothing, piece(false, 2)},
+        {"Given", 13 + 3, theme, true, {542, 384}, nothing, piece(true, 2)},
+        {"DesignedPiece", 13 + 3, theme, true, {542, 384}, [this] { w.GameState = GameStatus::Designing; },
+         piece(false, 2)},
+        {"WrongOverlay", 26, 150, false, {542, 384}, piece(false, 2), [this] { w.CheckFlash = 15; }},
+        {"Ring", 25, 120, true, {473, 315}, nothing, ring(0)},
+        {"Choice", 4, theme, true, {538, 320}, nothing, ring(0)},
+        {"HoveredChoice", 13 + 4, theme, true, {538, 320}, nothing, ring(564)},
+    };
+    for (const Role& role : roles) {
+        SCOPED_TRACE(role.name);
+        board.CurrentGrid = board.StartGrid = engine::EmptyGrid();
+        w.PickerOpen = false;
+        w.CheckFlash = 0;
+        w.GameState = GameStatus::Playing;
+        role.before();
+        const QPoint inside = role.corner + QPoint(26, 26), key = role.corner + QPoint(1, 1);
+        const QColor underInside = Drawn(inside), underKey = Drawn(key);
+        role.add();
+        const QColor seenInside = Drawn(inside), seenKey = Drawn(key);
+        EXPECT_TRUE(Near(seenInside, Blend(role.k, false, role.opacity, underInside)))
+            << seenInside.name().toStdString();
+        const QColor keyExpected = role.keyed ? underKey : Blend(role.k, true, role.opacity, underKey);
+        EXPECT_TRUE(Near(seenKey, keyExpected)) << seenKey.name().toStdString();
+    }
+    // The cell background over the background picture, with nothing over it.
+    w.PickerOpen = false;
+    const QColor background = testing_support::PictureColour(GetParam(), 12);
+    EXPECT_TRUE(Near(Drawn({538 + 26, 380 + 26}), Blend(10, false, 150, background)));
+    EXPECT_TRUE(Near(Drawn({538 + 1, 380 + 1}), Blend(10, true, 150, background)));
 }
 
-TEST_F(BoardPaint, ACheckOverlaysWrongPiecesForFourteenRedrawsAndAShakeLastsTwo)
+TEST_P(WindowBoard, BothBoxSeparatorsInEachDirection)
 {
-    board.CurrentGrid[6][7] = 2;
-    board.SolutionGrid[6][7] = 7;
-    counts = {100, 15};
-    for (int redraw = 1; redraw <= 15; ++redraw) {
-        Paint();
-        ASSERT_EQ(CellPixel(6, 7, 30, 30), Colour(redraw <= 14 ? 26 : 3)) << "redraw " << redraw;
-        ASSERT_EQ(counts.shakeCount, redraw == 1 ? 19 : 0);
+    // Two pixels thick, ending on the cell line before the fourth and the seventh cell.
+    const std::tuple<const char*, QPoint, QPoint> separators[]{
+        {"FirstColumn", {477, 150}, {1, 0}},  {"SecondColumn", {657, 600}, {1, 0}},
+        {"FirstRow", {310, 319}, {0, 1}},     {"SecondRow", {800, 499}, {0, 1}}};
+    w.DessineGrille();
+    const auto isSeparator = [this](QPoint at) {
+        const QColor c = w.Image32.pixelColor(at);
+        return c.red() >= 200 && c.red() <= 214 && c.green() == 55 && c.blue() == 55;
+    };
+    for (const auto& [name, first, across] : separators) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(isSeparator(first - across));
+        EXPECT_TRUE(isSeparator(first));
+        EXPECT_TRUE(isSeparator(first + across));
+        EXPECT_FALSE(isSeparator(first + 2 * across));
     }
 }
 
-TEST_F(BoardPaint, TheRingHighlightsAChoiceOnlyStrictlyInsideItsSquare)
+TEST_P(WindowBoard, MarksInTheirNineSlots)
 {
-    // Turned by 36 radians: 2.328 rad past whole turns, where 60 sin = 43.6 and 60 cos = -41.2.
-    EXPECT_EQ(PickerChoiceCorner(1, 36, 0, 0), QPoint(104, 19));
-    const std::tuple<int, int, bool> points[]{
-        {195, 320, false}, {196, 320, true}, {234, 348, true}, {235, 320, false},
-        {200, 309, false}, {200, 310, true}, {200, 349, false}};
-    for (const auto& [x, y, inside] : points)
-        EXPECT_EQ(ChoiceHovered({195, 309}, x, y), inside) << x << "," << y;
-    picker = {true, 400, 300, -2, 0, 400 + 95 + 20, 300 + 109 + 5}; // inside choice 1 only
-    EXPECT_TRUE(Paint());
-    EXPECT_EQ(surface.pixelColor(picker.mouseX, picker.mouseY), Colour(13));
-    EXPECT_EQ(surface.pixelColor(460 + 20, 420 + 20), Colour(9)); // choice 10, not hovered
+    // Top-left corners of the 20-pixel marks of the digits 1 to 9 in cell (4, 4).
+    const QPoint corners[9]{{540, 382}, {559, 382}, {577, 382}, {540, 401}, {559, 401},
+                          {577, 401}, {540, 420}, {559, 420}, {577, 420}};
+    for (int k = 0; k < 9; ++k) {
+        SCOPED_TRACE(k + 1);
+        w.GameBoard().CandidateMarks[4][4].fill(0);
+        w.GameBoard().CandidateMarks[4][4][k] = 1;
+        w.DessineGrille();
+        const QColor mark = testing_support::PictureColour(GetParam(), k + 1);
+        const QPoint corner = corners[k];
+        for (const QPoint inside : {QPoint(19, 19), QPoint(19, 10), QPoint(10, 19)})
+            EXPECT_EQ(w.Image32.pixelColor(corner + inside), mark) << inside.x() << "," << inside.y();
+        for (const QPoint outside : {QPoint(20, 10), QPoint(10, 20)})
+            EXPECT_NE(w.Image32.pixelColor(corner + outside), mark) << outside.x() << "," << outside.y();
+    }
 }
+
+TEST_P(WindowBoard, RingChoicesOnACircleTenPixelsAboveAndLeftOfTheCellCentre)
+{
+    QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, QPoint(568, 410) - w.Image32View->pos());
+    ASSERT_TRUE(w.PickerOpen);
+    EXPECT_EQ(QPoint(w.PickerLeft, w.PickerTop), QPoint(478, 320));
+    for (int redraw = 0; redraw < 4; ++redraw)
+        w.DessineGrille(); // the opening spin
+    // Choice i's square centre, 60 pixels from (558, 400) at i times 36 degrees, clockwise from
+    // straight below; each square is 40 pixels wide.
+    const QPoint offsets[10]{{35, 49},   {57, 19},   {57, -19}, {35, -49}, {0, -60},
+                             {-35, -49}, {-57, -19}, {-57, 19}, {-35, 49}, {0, 60}};
+    for (int i = 1; i <= 10; ++i) {
+        SCOPED_TRACE(i);
+        const QPoint centre = QPoint(558, 400) + offsets[i - 1];
+        // One pixel inside the square's outer edges, then just beyond them.
+        const QPoint outward((offsets[i - 1].x() > 0) - (offsets[i - 1].x() < 0),
+                             (offsets[i - 1].y() > 0) - (offsets[i - 1].y() < 0));
+        const QPoint edge = centre + outward * 19;
+        for (const auto& [at, hovered] : {std::pair(edge, true), std::pair(edge + outward, false)}) {
+            w.MouseX = at.x(), w.MouseY = at.y();
+            w.DessineGrille();
+            EXPECT_EQ(w.PickerChoice == i, hovered) << at.x() << "," << at.y();
+        }
+    }
+}
+
+std::string ThemeName(const ::testing::TestParamInfo<int>& info)
+{
+    static const char* const names[]{"Ivoire", "Minuit", "Lagon"};
+    return names[info.param];
+}
+
+INSTANTIATE_TEST_SUITE_P(Themes, WindowBoard, ::testing::Values(0, 1, 2), ThemeName);

@@ -10,7 +10,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondButton)
+TEST(ShowFenetre, EscapeDeclinesOnlyWithASecondButton)
 {
     TFormFenetre window;
     // Asks, and acts once the window runs.
@@ -24,10 +24,15 @@ TEST(ShowFenetre, AnswersWithTheButtonClickedAndEscapeDeclinesOnlyWithASecondBut
     EXPECT_EQ(answer("", "Non", [&] { click(window.ToolButton1), click(window.ToolButton2); }), 2);
     EXPECT_EQ(answer("Charger", "Annuler", escape), 2);
     // Without a second button Escape leaves the window open.
-    EXPECT_EQ(answer("OUI", "", [&] { escape(), click(window.ToolButton1); }), 1);
+    const auto escapeThenFirst = [&] {
+        escape();
+        EXPECT_TRUE(window.isVisible());
+        click(window.ToolButton1);
+    };
+    EXPECT_EQ(answer("OUI", "", escapeThenFirst), 1);
 }
 
-TEST(Effacer, DeletesTheSelectedLineFromItsFileThenTheListForScoresAndSavedGamesNotTheRules)
+TEST(Effacer, DeletesFromTheFileThenTheList)
 {
     testing_support::TestInstall install;
     QFile rules(install.Folder() + "Textes/regles.txt");
