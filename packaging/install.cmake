@@ -57,6 +57,9 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://orvante.org/)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "gstreamer1.0-plugins-base, gstreamer1.0-plugins-good, fonts-liberation2, qt6-translations-l10n")
+# GStreamer reaches a desktop's sound server (PulseAudio or PipeWire's PulseAudio service) through
+# this plug-in; without it sound goes through ALSA alone.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS gstreamer1.0-pulseaudio)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Sudoku game with five levels, hints and three themes")
 set(CPACK_PACKAGE_DESCRIPTION_FILE ${packaging}/description.txt)
