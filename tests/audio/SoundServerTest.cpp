@@ -140,20 +140,21 @@ TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSi
     audio::TFormLecteurMP3 player;
     player.AjouteListeDeMusiques(ORVANTE_DATA_DIR "Musique/", "Jardin de pierre.mp3");
     player.SetVolume(audio::VolumeFromSlider(500));
+    const auto after = [&server](int milliseconds) { // the frame reached after a wait
+        QTest::qWait(milliseconds);
+        return server.Frames();
+    };
     const qsizetype musicStart = server.Frames();
     player.PlayCurrentTitle();
-    QTest::qWait(6500);
-    const qsizetype musicEnd = server.Frames();
+    const qsizetype musicEnd = after(6500);
     player.Stop();
-    QTest::qWait(1500);
-    const qsizetype silenceEnd = server.Frames();
+    const qsizetype silenceEnd = after(1500);
 
     audio::SoundEffects effects;
     effects.SetSoundFolder(ORVANTE_DATA_DIR "sons/");
     const qsizetype effectStart = server.Frames();
     effects.JoueSon("Loud");
-    QTest::qWait(1500);
-    const qsizetype effectEnd = server.Frames();
+    const qsizetype effectEnd = after(1500);
     qunsetenv("PULSE_SERVER");
 
     const QByteArray& pcm = server.recorded;
