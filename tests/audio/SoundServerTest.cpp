@@ -6,13 +6,11 @@
 #include "audio/mp3.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdint>
 #include <cstring>
 #include <limits>
 
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -27,16 +25,16 @@ constexpr int Rate = 44100;
 constexpr int FrameBytes = 4; // two channels of 16-bit samples
 
 // A PulseAudio server of this test's own, with its own runtime folder, stopped when it goes.
+// It starts with a recorder on its null sink; Problem() tells why when that fails.
 class PrivateSoundServer
 {
 public:
-    // Starts the server and a recorder on its null sink; Problem() tells why when it fails.
     PrivateSoundServer()
     {
         const QString pulseaudio = QStandardPaths::findExecutable("pulseaudio");
         const QString parec = QStandardPaths::findExecutable("parec");
         if (pulseaudio.isEmpty() || parec.isEmpty()) {
-            m_problem = "PulseAudio is not installed (packages pulseaudio and pulseaudio-utils)";
+            problem = "PulseAudio is not installed (packages pulseaudio and pulseaudio-utils)";
             return;
         }
         m_socket = m_runtime.filePath("native");
@@ -52,62 +50,54 @@ public:
                         "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr", "-L",
                         "module-null-sink sink_name=orvante_test rate=44100 channels=2", "-L",
                         "module-native-protocol-unix auth-anonymous=1 socket=" + m_socket});
-        QElapsedTimer waited;
-        waited.start();
-        while (!QFileInfo::exists(m_socket) && m_server.state() != QProcess::NotRunning
-               && waited.elapsed() < 10000)
-            QTest::qWait(50);
-        if (!QFileInfo::exists(m_socket)) {
+        const auto up = [this] { return QFileInfo::exists(m_socket); };
+        if (!QTest::qWaitFor([&] { return up() || m_server.state() == QProcess::NotRunning; })
+            || !up()) {
             m_server.waitForFinished(100);
-            m_problem = "PulseAudio did not start: " + QString::fromLocal8Bit(m_server.readAll());
+            problem = "PulseAudio did not start: " + QString::fromLocal8Bit(m_server.readAll());
             return;
         }
         m_recorder.setProcessEnvironment(environment);
         QObject::connect(&m_recorder, &QProcess::readyReadStandardOutput,
-                         [this] { m_recorded += m_recorder.readAllStandardOutput(); });
-        m_recorder.start(parec, {"--server=" + Address(), "--device=orvante_test.monitor",
-                                 "--format=s16le", "--rate=44100", "--channels=2", "--raw",
-                                 "--latency-msec=20"});
+                         [this] { recorded += m_recorder.readAllStandardOutput(); });
+        m_recorder.start(parec,
+                         {"--server=" + Address(), "--device=orvante_test.monitor",
+                          "--format=s16le", "--rate=44100", "--channels=2", "--raw",
+                          "--latency-msec=20"});
         // The monitor of an idle null sink streams silence: data arriving means it records.
-        while (m_recorded.size() < Rate * FrameBytes / 5 && waited.elapsed() < 15000)
-            QTest::qWait(50);
-        if (m_recorded.isEmpty())
-            m_problem = "parec recorded nothing from the PulseAudio server";
+        if (!QTest::qWaitFor([this] { return recorded.size() >= Rate * FrameBytes / 5; })
+            && recorded.isEmpty())
+            problem = "parec recorded nothing from the PulseAudio server";
     }
 
     ~PrivateSoundServer()
     {
         for (QProcess* process : {&m_recorder, &m_server}) {
-            if (process->state() == QProcess::NotRunning)
-                continue;
             process->terminate();
-            if (!process->waitForFinished(5000))
+            if (process->state() != QProcess::NotRunning && !process->waitForFinished(5000))
                 process->kill(), process->waitForFinished(2000);
         }
     }
 
-    PrivateSoundServer(const PrivateSoundServer&) = delete;
-    PrivateSoundServer& operator=(const PrivateSoundServer&) = delete;
-
-    [[nodiscard]] const QString& Problem() const { return m_problem; }
     [[nodiscard]] QString Address() const { return "unix:" + m_socket; }
     // Frames recorded so far: a mark to measure from.
-    [[nodiscard]] qsizetype Frames() const { return m_recorded.size() / FrameBytes; }
-    [[nodiscard]] const QByteArray& Recorded() const { return m_recorded; }
+    [[nodiscard]] qsizetype Frames() const { return recorded.size() / FrameBytes; }
+
+    QString problem;
+    QByteArray recorded;
 
 private:
     QTemporaryDir m_runtime;
     QString m_socket;
-    QString m_problem;
     QProcess m_server;
     QProcess m_recorder;
-    QByteArray m_recorded;
 };
 
-std::int16_t Sample(const QByteArray& pcm, qsizetype index)
+// Sample i (both channels interleaved) of a recording.
+std::int16_t Sample(const QByteArray& pcm, qsizetype i)
 {
     std::int16_t value = 0;
-    std::memcpy(&value, pcm.constData() + index * 2, sizeof value);
+    std::memcpy(&value, pcm.constData() + i * 2, sizeof value);
     return value;
 }
 
@@ -127,14 +117,9 @@ double Level(const QByteArray& pcm, qsizetype first, qsizetype last)
 std::pair<qsizetype, qsizetype> Sounding(const QByteArray& pcm, qsizetype first, qsizetype last)
 {
     qsizetype begin = -1, end = -1;
-    for (qsizetype frame = first; frame < last; ++frame) {
-        for (qsizetype channel = 0; channel < 2; ++channel) {
-            if (std::abs(Sample(pcm, frame * 2 + channel)) > 32) {
-                if (begin < 0)
-                    begin = frame;
-                end = frame + 1;
-            }
-        }
+    for (qsizetype i = first * 2; i < last * 2; ++i) {
+        if (std::abs(Sample(pcm, i)) > 32)
+            end = i / 2 + 1, begin = begin < 0 ? i / 2 : begin;
     }
     return {begin, end};
 }
@@ -146,8 +131,8 @@ std::pair<qsizetype, qsizetype> Sounding(const QByteArray& pcm, qsizetype first,
 TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSilent)
 {
     PrivateSoundServer server;
-    if (!server.Problem().isEmpty())
-        GTEST_SKIP() << qPrintable(server.Problem()) << ": the sound path is not checked.";
+    if (!server.problem.isEmpty())
+        GTEST_SKIP() << qPrintable(server.problem) << ": the sound path is not checked.";
     // Before anything touches Qt Multimedia, so that its device list is the private server's.
     qputenv("PULSE_SERVER", server.Address().toLocal8Bit());
     ASSERT_TRUE(audio::AudioAvailable()) << qPrintable(audio::NoAudioText());
@@ -155,33 +140,31 @@ TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSi
     audio::TFormLecteurMP3 player;
     player.AjouteListeDeMusiques(ORVANTE_DATA_DIR "Musique/", "Jardin de pierre.mp3");
     player.SetVolume(audio::VolumeFromSlider(500));
+    const auto after = [&server](int milliseconds) { // the frame reached after a wait
+        QTest::qWait(milliseconds);
+        return server.Frames();
+    };
     const qsizetype musicStart = server.Frames();
     player.PlayCurrentTitle();
-    QTest::qWait(6500);
-    const qsizetype musicEnd = server.Frames();
+    const qsizetype musicEnd = after(6500);
     player.Stop();
-    QTest::qWait(1500);
-    const qsizetype silenceEnd = server.Frames();
+    const qsizetype silenceEnd = after(1500);
 
     audio::SoundEffects effects;
     effects.SetSoundFolder(ORVANTE_DATA_DIR "sons/");
     const qsizetype effectStart = server.Frames();
     effects.JoueSon("Loud");
-    QTest::qWait(1500);
-    const qsizetype effectEnd = server.Frames();
+    const qsizetype effectEnd = after(1500);
     qunsetenv("PULSE_SERVER");
 
-    const QByteArray& pcm = server.Recorded();
+    const QByteArray& pcm = server.recorded;
     const qsizetype musicFrom = Sounding(pcm, musicStart, musicEnd).first;
-    ASSERT_GE(musicFrom, 0) << "the music was not heard";
+    const auto [effectFrom, effectTo] = Sounding(pcm, effectStart, effectEnd);
+    ASSERT_TRUE(musicFrom >= 0 && effectFrom >= 0) << "music or effect not heard";
     // From a second into the title, past its fade-in, to the stop.
     const double music = Level(pcm, musicFrom + Rate, musicEnd);
-    const auto [effectFrom, effectTo] = Sounding(pcm, effectStart, effectEnd);
-    ASSERT_GE(effectFrom, 0) << "the effect was not heard";
     const double effect = Level(pcm, effectFrom, effectTo);
-    std::printf("music %.1f dBFS, effect %.1f dBFS\n", music, effect);
-    EXPECT_GT(music, -45.0);
-    EXPECT_GT(effect, -45.0);
+    EXPECT_TRUE(music > -45.0 && effect > -45.0);
     EXPECT_LE(std::abs(music - effect), 6.0) << "music " << music << " dBFS, effect " << effect;
     // What was still on its way when the music stopped has passed after half a second.
     EXPECT_LT(Level(pcm, musicEnd + Rate / 2, silenceEnd), -80.0);

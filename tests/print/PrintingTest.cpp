@@ -11,6 +11,35 @@
 
 using namespace presentation;
 
+namespace {
+
+// A white page of the given size with the grid drawn on it.
+QImage PrintedPage(QSize size, const engine::Grid& current, const engine::Grid& start)
+{
+    QImage page(size, QImage::Format_RGB32);
+    page.fill(Qt::white);
+    QPainter painter(&page);
+    DrawPrintedGrid(painter, size.height(), current, start);
+    return page;
+}
+
+// The darkest grey level in an area, and the bounds of its pixels darker than white.
+std::pair<int, QRect> InkIn(const QImage& page, const QRect& area)
+{
+    std::pair<int, QRect> ink{255, QRect()};
+    for (int y = area.top(); y <= area.bottom(); ++y) {
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const int level = qRed(page.pixel(x, y));
+            ink.first = std::min(ink.first, level);
+            if (level < 255)
+                ink.second |= QRect(x, y, 1, 1);
+        }
+    }
+    return ink;
+}
+
+} // namespace
+
 TEST(PrintedPage, HasBlackBoxLinesSilverCellLinesAndCentredDigitsBlackForGivensGreyForPieces)
 {
     constexpr int PageHeight = 7000, Cell = 194, Margin = 437;
@@ -19,30 +48,13 @@ TEST(PrintedPage, HasBlackBoxLinesSilverCellLinesAndCentredDigitsBlackForGivensG
     engine::Grid start = engine::EmptyGrid(), current = engine::EmptyGrid();
     start[0][0] = current[0][0] = 7; // a given 8 at the top left
     current[4][6] = 2; // the player's 3 in column 4, row 6
-    QImage page(5000, PageHeight, QImage::Format_RGB32);
-    page.fill(Qt::white);
-    QPainter painter(&page);
-    DrawPrintedGrid(painter, PageHeight, current, start);
-    painter.end();
-    // The darkest grey level in an area, and the bounds of its pixels darker than white.
-    const auto inkIn = [&page](const QRect& area) {
-        std::pair<int, QRect> ink{255, QRect()};
-        for (int y = area.top(); y <= area.bottom(); ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) {
-                const int level = qRed(page.pixel(x, y));
-                ink.first = std::min(ink.first, level);
-                if (level < 255)
-                    ink.second |= QRect(x, y, 1, 1);
-            }
-        }
-        return ink;
-    };
+    const QImage page = PrintedPage({5000, PageHeight}, current, start);
     // Across each line: black and 2 pixels wide every third one, silver and 1 pixel between.
     for (int i = 0; i <= 9; ++i) {
         const int line = Margin + i * Cell, middle = Margin + Cell / 2;
         for (const QRect& across :
              {QRect(middle + 4 * Cell, line - 3, 1, 7), QRect(line - 3, middle + 7 * Cell, 7, 1)}) {
-            const auto [darkest, bounds] = inkIn(across);
+            const auto [darkest, bounds] = InkIn(page, across);
             EXPECT_EQ(std::pair(darkest, bounds.width() * bounds.height()),
                       i % 3 == 0 ? std::pair(0, 2) : std::pair(192, 1))
                 << "line " << i;
@@ -52,13 +64,31 @@ TEST(PrintedPage, HasBlackBoxLinesSilverCellLinesAndCentredDigitsBlackForGivensG
     for (int cell = 0; cell < 81; ++cell) {
         const int x = cell % 9, y = cell / 9;
         const QRect inside(Margin + x * Cell + 4, Margin + y * Cell + 4, Cell - 8, Cell - 8);
-        const auto [darkest, bounds] = inkIn(inside);
+        const auto [darkest, bounds] = InkIn(page, inside);
         ASSERT_EQ(bounds.isEmpty(), current[x][y] == engine::EmptyCell) << x << "," << y;
         if (bounds.isEmpty())
             continue;
         EXPECT_NEAR(bounds.center().x(), inside.center().x(), 6) << x << "," << y;
         EXPECT_NEAR(bounds.center().y(), inside.center().y(), 12) << x << "," << y;
         EXPECT_TRUE(cell == 0 ? darkest < 40 : darkest >= 128 && darkest <= 136) << darkest;
+    }
+}
+
+TEST(PrintedPage, GridIsAQuarterOfThePageHeightInBothOrientations)
+{
+    // A4 at 300 dpi is 2480 by 3508 pixels. Upright: cells 3508 div 36 = 97, margin 3508 div 16
+    // = 219, so the grid spans 219 to 219 + 9 * 97 = 1092. On its side: cells 2480 div 36 = 68,
+    // margin 2480 div 16 = 155, grid 155 to 767. The 2-pixel box lines may add a pixel each side.
+    const std::tuple<const char*, QSize, int, int> pages[]{{"A4Portrait", {2480, 3508}, 219, 1092},
+                                                           {"A4Landscape", {3508, 2480}, 155, 767}};
+    for (const auto& [name, size, first, last] : pages) {
+        SCOPED_TRACE(name);
+        const QImage page = PrintedPage(size, engine::EmptyGrid(), engine::EmptyGrid());
+        const QRect ink = InkIn(page, page.rect()).second;
+        for (const auto& [seen, expected] :
+             {std::pair(ink.left(), first), std::pair(ink.top(), first),
+              std::pair(ink.right(), last), std::pair(ink.bottom(), last)})
+            EXPECT_NEAR(seen, expected, 1);
     }
 }
 

@@ -30,8 +30,8 @@ protected:
     // Picture k of this theme, or white for its key pixel, drawn at opacity over `under`.
     QColor Blend(int k, bool keyPixel, int opacity, QColor under) const
     {
-        const QColor over = keyPixel ? QColor(Qt::white)
-                                     : testing_support::PictureColour(GetParam(), k);
+        const QColor over
+            = keyPixel ? QColor(Qt::white) : testing_support::PictureColour(GetParam(), k);
         const auto mix = [&](int a, int b) { return (a * opacity + b * (255 - opacity)) / 255; };
         return {mix(over.red(), under.red()), mix(over.green(), under.green()),
                 mix(over.blue(), under.blue())};
@@ -56,14 +56,8 @@ TEST_P(WindowBoard, EachPictureWithItsColourKeyAndOpacity)
     board.SolutionGrid[4][4] = 6;
     // Name, picture, its opacity, keyed, where the picture's corner lies, and what is drawn
     // before the picture joins the board and after.
-    struct Role
-    {
-        const char* name;
-        int k, opacity;
-        bool keyed;
-        QPoint corner;
-        std::function<void()> before, add;
-    };
+    using Role = std::tuple<const char*, int, int, bool, QPoint, std::function<void()>,
+                            std::function<void()>>;
     const auto piece = [&](bool given, std::uint8_t value) {
         return [&board, given, value] {
             board.CurrentGrid[4][4] = value;
@@ -77,31 +71,30 @@ TEST_P(WindowBoard, EachPictureWithItsColourKeyAndOpacity)
         };
     };
     const auto nothing = [] {};
+    const auto designing = [this] { w.GameState = GameStatus::Designing; };
+    const auto flash = [this] { w.CheckFlash = 15; };
     const Role roles[]{
         {"PlayersPiece", 3, theme, true, {542, 384}, nothing, piece(false, 2)},
         {"Given", 13 + 3, theme, true, {542, 384}, nothing, piece(true, 2)},
-        {"DesignedPiece", 13 + 3, theme, true, {542, 384}, [this] { w.GameState = GameStatus::Designing; },
-         piece(false, 2)},
-        {"WrongOverlay", 26, 150, false, {542, 384}, piece(false, 2), [this] { w.CheckFlash = 15; }},
+        {"DesignedPiece", 13 + 3, theme, true, {542, 384}, designing, piece(false, 2)},
+        {"WrongOverlay", 26, 150, false, {542, 384}, piece(false, 2), flash},
         {"Ring", 25, 120, true, {473, 315}, nothing, ring(0)},
         {"Choice", 4, theme, true, {538, 320}, nothing, ring(0)},
         {"HoveredChoice", 13 + 4, theme, true, {538, 320}, nothing, ring(564)},
     };
-    for (const Role& role : roles) {
-        SCOPED_TRACE(role.name);
+    for (const auto& [name, k, opacity, keyed, corner, before, add] : roles) {
+        SCOPED_TRACE(name);
         board.CurrentGrid = board.StartGrid = engine::EmptyGrid();
-        w.PickerOpen = false;
-        w.CheckFlash = 0;
-        w.GameState = GameStatus::Playing;
-        role.before();
-        const QPoint inside = role.corner + QPoint(26, 26), key = role.corner + QPoint(1, 1);
+        w.PickerOpen = false, w.CheckFlash = 0, w.GameState = GameStatus::Playing;
+        before();
+        const QPoint inside = corner + QPoint(26, 26), key = corner + QPoint(1, 1);
         const QColor underInside = Drawn(inside), underKey = Drawn(key);
-        role.add();
+        add();
         const QColor seenInside = Drawn(inside), seenKey = Drawn(key);
-        EXPECT_TRUE(Near(seenInside, Blend(role.k, false, role.opacity, underInside)))
+        EXPECT_TRUE(Near(seenInside, Blend(k, false, opacity, underInside)))
             << seenInside.name().toStdString();
-        const QColor keyExpected = role.keyed ? underKey : Blend(role.k, true, role.opacity, underKey);
-        EXPECT_TRUE(Near(seenKey, keyExpected)) << seenKey.name().toStdString();
+        EXPECT_TRUE(Near(seenKey, keyed ? underKey : Blend(k, true, opacity, underKey)))
+            << seenKey.name().toStdString();
     }
     // The cell background over the background picture, with nothing over it.
     w.PickerOpen = false;
@@ -113,20 +106,18 @@ TEST_P(WindowBoard, EachPictureWithItsColourKeyAndOpacity)
 TEST_P(WindowBoard, BothBoxSeparatorsInEachDirection)
 {
     // Two pixels thick, ending on the cell line before the fourth and the seventh cell.
-    const std::tuple<const char*, QPoint, QPoint> separators[]{
-        {"FirstColumn", {477, 150}, {1, 0}},  {"SecondColumn", {657, 600}, {1, 0}},
-        {"FirstRow", {310, 319}, {0, 1}},     {"SecondRow", {800, 499}, {0, 1}}};
+    const std::tuple<const char*, QPoint, QPoint> separators[]{{"FirstColumn", {477, 150}, {1, 0}},
+                                                               {"SecondColumn", {657, 600}, {1, 0}},
+                                                               {"FirstRow", {310, 319}, {0, 1}},
+                                                               {"SecondRow", {800, 499}, {0, 1}}};
     w.DessineGrille();
     const auto isSeparator = [this](QPoint at) {
         const QColor c = w.Image32.pixelColor(at);
         return c.red() >= 200 && c.red() <= 214 && c.green() == 55 && c.blue() == 55;
     };
     for (const auto& [name, first, across] : separators) {
-        SCOPED_TRACE(name);
-        EXPECT_FALSE(isSeparator(first - across));
-        EXPECT_TRUE(isSeparator(first));
-        EXPECT_TRUE(isSeparator(first + across));
-        EXPECT_FALSE(isSeparator(first + 2 * across));
+        for (int step = -1; step <= 2; ++step)
+            EXPECT_EQ(isSeparator(first + step * across), step == 0 || step == 1) << name << step;
     }
 }
 
@@ -134,18 +125,17 @@ TEST_P(WindowBoard, MarksInTheirNineSlots)
 {
     // Top-left corners of the 20-pixel marks of the digits 1 to 9 in cell (4, 4).
     const QPoint corners[9]{{540, 382}, {559, 382}, {577, 382}, {540, 401}, {559, 401},
-                          {577, 401}, {540, 420}, {559, 420}, {577, 420}};
+                            {577, 401}, {540, 420}, {559, 420}, {577, 420}};
     for (int k = 0; k < 9; ++k) {
         SCOPED_TRACE(k + 1);
         w.GameBoard().CandidateMarks[4][4].fill(0);
         w.GameBoard().CandidateMarks[4][4][k] = 1;
         w.DessineGrille();
         const QColor mark = testing_support::PictureColour(GetParam(), k + 1);
-        const QPoint corner = corners[k];
-        for (const QPoint inside : {QPoint(19, 19), QPoint(19, 10), QPoint(10, 19)})
-            EXPECT_EQ(w.Image32.pixelColor(corner + inside), mark) << inside.x() << "," << inside.y();
-        for (const QPoint outside : {QPoint(20, 10), QPoint(10, 20)})
-            EXPECT_NE(w.Image32.pixelColor(corner + outside), mark) << outside.x() << "," << outside.y();
+        for (const QPoint at : {QPoint(19, 19), QPoint(19, 10), QPoint(10, 19), QPoint(20, 10),
+                                QPoint(10, 20)}) // inside, then just outside
+            EXPECT_EQ(w.Image32.pixelColor(corners[k] + at) == mark, at.x() < 20 && at.y() < 20)
+                << at.x() << "," << at.y();
     }
 }
 
@@ -161,24 +151,18 @@ TEST_P(WindowBoard, RingChoicesOnACircleTenPixelsAboveAndLeftOfTheCellCentre)
     const QPoint offsets[10]{{35, 49},   {57, 19},   {57, -19}, {35, -49}, {0, -60},
                              {-35, -49}, {-57, -19}, {-57, 19}, {-35, 49}, {0, 60}};
     for (int i = 1; i <= 10; ++i) {
-        SCOPED_TRACE(i);
-        const QPoint centre = QPoint(558, 400) + offsets[i - 1];
+        const QPoint offset = offsets[i - 1];
         // One pixel inside the square's outer edges, then just beyond them.
-        const QPoint outward((offsets[i - 1].x() > 0) - (offsets[i - 1].x() < 0),
-                             (offsets[i - 1].y() > 0) - (offsets[i - 1].y() < 0));
-        const QPoint edge = centre + outward * 19;
-        for (const auto& [at, hovered] : {std::pair(edge, true), std::pair(edge + outward, false)}) {
+        const QPoint out((offset.x() > 0) - (offset.x() < 0), (offset.y() > 0) - (offset.y() < 0));
+        for (const int reach : {19, 20}) {
+            const QPoint at = QPoint(558, 400) + offset + out * reach;
             w.MouseX = at.x(), w.MouseY = at.y();
             w.DessineGrille();
-            EXPECT_EQ(w.PickerChoice == i, hovered) << at.x() << "," << at.y();
+            EXPECT_EQ(w.PickerChoice == i, reach == 19) << i << ": " << at.x() << "," << at.y();
         }
     }
 }
 
-std::string ThemeName(const ::testing::TestParamInfo<int>& info)
-{
-    static const char* const names[]{"Ivoire", "Minuit", "Lagon"};
-    return names[info.param];
-}
-
-INSTANTIATE_TEST_SUITE_P(Themes, WindowBoard, ::testing::Values(0, 1, 2), ThemeName);
+INSTANTIATE_TEST_SUITE_P(Themes, WindowBoard, ::testing::Values(0, 1, 2), [](const auto& info) {
+    return testing_support::TestLineText(38 + info.param).toStdString();
+});

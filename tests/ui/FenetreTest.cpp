@@ -47,11 +47,9 @@ TEST(Effacer, DeletesFromTheFileThenTheList)
     EXPECT_EQ(window.Label2->text(), "L65");
     ASSERT_EQ(window.ListBox1->count(), 2);
     EXPECT_EQ(window.ListBox1->item(1)->text(), "Deux lignes");
-    QStringList asked;
-    // Only the scores file gives its line up here.
+    QStringList asked; // only the scores file gives its line up here
     window.EnleveLigne = [&asked](const QString& kind, const QString& line) {
-        asked.append(kind + ": " + line);
-        return kind == "scores";
+        return asked.append(kind + ": " + line), kind == "scores";
     };
     // An entry shows a shortened line and gives the whole line to the delete.
     window.AddListEntry("c…", "c as in the file");
@@ -72,15 +70,19 @@ TEST(Effacer, DeletesFromTheFileThenTheList)
     EXPECT_EQ(asked, QStringList({"scores: c as in the file", "charge: Une ligne"}));
 }
 
-TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFileAsItIsNow)
+// A started window whose game folder another copy of the game changes while a list is shown.
+struct AnotherCopy : testing::Test
 {
+    void SetUp() override { test.StartUp(), QDir(folder = w.GameFolder()).removeRecursively(); }
     testing_support::TestInstall install;
-    testing_support::TestWindow test(install);
-    test.StartUp();
+    testing_support::TestWindow test{install};
     TfrmMain& w = *test.window;
     TFormFenetre& window = *w.FormFenetre;
-    const QString folder = w.GameFolder();
-    QDir(folder).removeRecursively();
+    QString folder;
+};
+
+TEST_F(AnotherCopy, DeletingFromAChangedListTellsTheGoneLineAndShowsTheFileAsItIsNow)
+{
     const QString scores = control::ScoresFilePath(folder);
     control::WriteRecordLines(scores, {"a", "b", "c"});
     QString title;
@@ -91,11 +93,9 @@ TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFil
         for (const int row : {0, 1}) {
             window.ListBox1->setCurrentRow(row);
             window.EffacerClick();
-            if (row == 0) {
-                title = window.Label2->text();
-                for (int i = 0; i < window.ListBox1->count(); ++i)
-                    shown.append(window.ListBox1->item(i)->text());
-            }
+            for (int i = 0; row == 0 && i < window.ListBox1->count(); ++i)
+                shown.append(window.ListBox1->item(i)->text());
+            title = row == 0 ? window.Label2->text() : title;
         }
         QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
     });
@@ -106,15 +106,8 @@ TEST(Effacer, OnAListAnotherCopyHasChangedTheGoneLineIsToldAndTheListShowsTheFil
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join('\n').toStdString();
 }
 
-TEST(Charger, AGameAnotherCopyHasDeletedIsToldAndTheGameChosenNextIsLoaded)
+TEST_F(AnotherCopy, LoadingADeletedGameIsToldAndTheGameChosenNextIsLoaded)
 {
-    testing_support::TestInstall install;
-    testing_support::TestWindow test(install);
-    test.StartUp();
-    TfrmMain& w = *test.window;
-    TFormFenetre& window = *w.FormFenetre;
-    const QString folder = w.GameFolder();
-    QDir(folder).removeRecursively();
     engine::Board board;
     board.SolutionGrid = game_testing::GridOf(game_testing::Solved);
     board.CurrentGrid = game_testing::SolvedWithout({{0, 0}});

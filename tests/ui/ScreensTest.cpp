@@ -1,6 +1,7 @@
 // The program's names and Qt's French texts, the option arrows, the status bar's messages.
-#include "Support.h"
 #include "presentation/Screens.h"
+
+#include "Support.h"
 #include "presentation/Texts.h"
 #include "presentation/Widgets.h"
 
@@ -25,12 +26,10 @@ TEST(PrepareApplication, NamesTheProgramWithoutADisplayNameAndGivesQtsDialogsFre
     EXPECT_EQ(testing_support::TestWindow(install).window->windowTitle(), "Sudoku");
 
     QMessageBox box;
-    const std::pair<QMessageBox::StandardButton, const char*> buttons[]{
-        {QMessageBox::Yes, "&Oui"}, {QMessageBox::No, "&Non"}, {QMessageBox::Cancel, "Annuler"}};
-    for (const auto& [button, text] : buttons) {
-        box.setStandardButtons(button);
-        EXPECT_EQ(box.button(button)->text().toStdString(), text);
-    }
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Oui");
+    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Non");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Annuler");
     QCoreApplication::removeTranslator(french);
 }
 
@@ -47,8 +46,7 @@ TEST(ChangeCombocontent, StepsThroughTheItemsAndWrapsRoundBothWays)
 TEST(StatusPanels, ShowTheLanguageFilesLongestMessageWholeAndShortenAPathInItsMiddle)
 {
     presentation::StatusPanels bar;
-    bar.setGeometry(0, 0, 1024, 20); // as in the window
-    bar.show();
+    bar.setGeometry(0, 0, 1024, 20), bar.show(); // as in the window
     const auto lines = presentation::ReadTextLines(ORVANTE_DATA_DIR "Textes/Francais.txt");
     ASSERT_TRUE(lines);
     QString longest;
@@ -58,12 +56,8 @@ TEST(StatusPanels, ShowTheLanguageFilesLongestMessageWholeAndShortenAPathInItsMi
             longest = text;
     }
     const QString folder = "/home/joueuse/" + QString("Musique/").repeated(30);
-    const struct
-    {
-        const char* name;
-        QString text;
-        QString head, tail; // what the shown text starts and ends with
-    } messages[]{
+    // Name, text, and what the shown text starts and ends with.
+    const std::tuple<const char*, QString, QString, QString> messages[]{
         {"longest language line", longest, longest, longest},
         {"missing sound", "Son introuvable : " + folder + "Loud.wav", "Son introuvable : /home/",
          "/Musique/Loud.wav"},

@@ -37,7 +37,7 @@ public:
     // lineCount language lines (none: no language file) and three plain themes.
     explicit TestInstall(int lineCount = 73)
     {
-        QDir root(m_folder.path());
+        const QDir root(m_folder.path());
         root.mkpath("Textes");
         QFile language(root.filePath("Textes/Francais.txt"));
         if (lineCount > 0)
@@ -77,8 +77,7 @@ struct TestWindow
         window->ShowErrorBox = [this](const QString& text) { errors.append(text); };
     }
 
-    // The splash step, as the splash timer runs it.
-    void StartUp() { window->Timer2SplashScreenTimer(); }
+    void StartUp() { window->Timer2SplashScreenTimer(); } // the splash timer's step
     std::unique_ptr<TfrmMain> window;
     QStringList errors;
 };

@@ -15,10 +15,9 @@ TEST(ChargeGraphismes, ThemeLooksAndFallBackOnABadPicture)
 {
     TestInstall install;
     TestWindow test(install);
-    test.StartUp();
     TfrmMain& w = *test.window;
     const BoardPictures& pieces = w.PieceImages;
-    w.TrackBarMP3->setValue(730);
+    test.StartUp(), w.TrackBarMP3->setValue(730);
     // Right of the last theme: back to the first.
     const std::tuple<int, QColor, int> looks[]{
         {1, Qt::white, 205}, {2, Qt::black, 230}, {0, Qt::black, 205}};
@@ -56,19 +55,15 @@ TEST(ChargeGraphismes, ThemeLooksAndFallBackOnABadPicture)
 
 TEST(StartUp, APictureOrAFontCutInHalfIsToldAsMissing)
 {
-    const std::pair<const char*, const char*> cases[]{
-        {"graphisme/CHOWFUN_.TTF", "Police manquante ou illisible :\n"},
-        {"graphisme/fenetre.bmp", "Image manquante ou illisible :\n"},
-        {"graphisme/Ivoire/7.bmp", "Image manquante ou illisible :\n"},
-    };
-    for (const auto& [relative, message] : cases) {
-        SCOPED_TRACE(relative);
+    for (const QString relative : {"CHOWFUN_.TTF", "fenetre.bmp", "Ivoire/7.bmp"}) {
+        SCOPED_TRACE(relative.toStdString());
         TestInstall install;
-        const QString path = install.Folder() + relative;
-        QFile file(path);
-        ASSERT_TRUE(file.resize(file.size() / 2));
+        const QString path = install.Folder() + "graphisme/" + relative;
+        ASSERT_TRUE(QFile::resize(path, QFileInfo(path).size() / 2));
         TestWindow test(install);
         test.StartUp();
-        EXPECT_EQ(test.errors, QStringList{message + path});
+        EXPECT_EQ(test.errors,
+                  QStringList{(relative.endsWith("TTF") ? "Police" : "Image")
+                              + QString(" manquante ou illisible :\n") + path});
     }
 }
