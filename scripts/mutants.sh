@@ -68,7 +68,7 @@ faults=(
 "audio/mp3.cpp|TimerMP3.setInterval(1000);|1|s/1000/500/|end-of-title test every 500 ms"
 "audio/mp3.cpp|TimerDefilement.setInterval(200);|1|s/200/100/|title scrolls every 100 ms"
 "audio/mp3.cpp|if (!m_paused)|1|s/if (!m_paused)/if (true)/|an import restarts paused music"
-"audio/SoundEffects.cpp|m_device->SetVolume(1000);|1|s/1000/500/|effects at half volume"
+"audio/SoundEffects.cpp|m_device->SetVolume(EffectVolume);|1|s/EffectVolume/500/|effects at another volume"
 )
 
 caught=0
