@@ -21,7 +21,8 @@ Outcome RunEngine(const std::string& line, const std::string& input = "", std::s
 {
     std::istringstream words(line), in(input);
     std::ostringstream out, error;
-    const int code = enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, error);
+    const int code
+        = enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, error);
     if (errors)
         *errors = error.str();
     return {code, out.str()};

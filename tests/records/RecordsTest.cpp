@@ -4,10 +4,10 @@
 #include "game/Grids.h"
 
 #include <chrono>
-#include <csignal>
-#include <future>
 #include <cmath>
+#include <csignal>
 #include <functional>
+#include <future>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -149,8 +149,9 @@ std::string FileError(const std::function<void()>& change)
 
 TEST(PlayingTime, StaysWithinTheClocksRange)
 {
-    const std::string line = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current),
-                                                     GridOf(Solved), 0).substr(0, 200);
+    const std::string line
+        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 0)
+              .substr(0, 200);
     const double max = control::MaxElapsedSeconds;
     // Far beyond the clock's count, and just beyond it: a saved time is clamped.
     for (const std::string seconds : {"1e308", "1e13"})
@@ -268,7 +269,8 @@ TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoes
 
     // A copy that never lets go: nothing is written, and the player is told.
     ASSERT_TRUE(other.tryLock(0));
-    const std::string locked = FileError([&] { control::AppendScore(folder, 60, Words, "C", When); });
+    const std::string locked
+        = FileError([&] { control::AppendScore(folder, 60, Words, "C", When); });
     EXPECT_NE(locked.find("utilisé par une autre copie du jeu"), std::string::npos) << locked;
     other.unlock();
 
@@ -305,8 +307,9 @@ TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
     getrlimit(RLIMIT_FSIZE, &previous);
     const rlimit small{4096, previous.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const std::string message = FileError(
-        [&] { control::AppendScore(folder, 1, {"m", "s", std::string(9999, 'x')}, "A", When); });
+    const std::string message = FileError([&] {
+        control::AppendScore(folder, 1, {"m", "s", std::string(9999, 'x')}, "A", When);
+    });
     setrlimit(RLIMIT_FSIZE, &previous);
     std::signal(SIGXFSZ, previousHandler);
     EXPECT_TRUE(message.starts_with(("Impossible d'écrire " + scores + " : ").toStdString()))

@@ -41,9 +41,7 @@ TEST(StartUp, ALanguageFileShortOfLinesIsToldOnceAndEndsTheGameWritingNothing)
         SCOPED_TRACE(count);
         testing_support::TestInstall install(count);
         const QString path = install.Folder() + "Textes/Francais.txt";
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::Append)); // an empty file when there are no lines
-        file.close();
+        ASSERT_TRUE(QFile(path).open(QIODevice::Append)); // an empty file when there are no lines
         testing_support::TestWindow test(install);
         TfrmMain& w = *test.window;
         bool ended = false;
