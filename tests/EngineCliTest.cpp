@@ -15,15 +15,16 @@ const std::string Puzzle
 
 namespace {
 
-// The exit code and the standard output of the program run with the words of line as arguments.
-Outcome RunEngine(const std::string& line, const std::string& input = "")
+// The exit code and the standard output of the program run with the words of line as arguments;
+// its standard error goes to errors.
+Outcome RunEngine(const std::string& line, const std::string& input = "", std::string* errors = {})
 {
-    std::istringstream words(line);
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream errors;
+    std::istringstream words(line), in(input);
+    std::ostringstream out, error;
     const int code
-        = enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, errors);
+        = enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, error);
+    if (errors)
+        *errors = error.str();
     return {code, out.str()};
 }
 
@@ -55,15 +56,9 @@ TEST(EngineCli, ExitsZeroOnSuccessOneOnACommandErrorAndTwoOnAUsageError)
         {"generate --count 100000001", "bad count '100000001': from 0 to 100000000"},
     };
     for (const auto& [line, message] : usage) {
-        std::istringstream words(line);
-        std::istringstream in;
-        std::ostringstream out;
-        std::ostringstream errors;
-        EXPECT_EQ(enginecli::Main({std::istream_iterator<std::string>(words), {}}, in, out, errors),
-                  2)
-            << line;
-        EXPECT_EQ(out.str(), "") << line;
-        EXPECT_TRUE(errors.str().find(message) < errors.str().find('\n')) << errors.str();
+        std::string errors;
+        EXPECT_EQ(RunEngine(line, "", &errors), Outcome(2, "")) << line;
+        EXPECT_TRUE(errors.find(message) < errors.find('\n')) << errors;
     }
 }
 
