@@ -167,15 +167,7 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
         SCOPED_TRACE(name);
         w.GameBoard().StartGrid = w.GameBoard().CurrentGrid = SolvedWithout({cell, {4, 4}});
         ClickAt(CellCentre(cell.x, cell.y));
-        for (int redraw = 0; redraw < 4; ++redraw)
-            w.DessineGrille();
-        const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
-            + QPoint(20, 20);
-        QTest::mouseMove(w.Image32View, middle); // one move, no redraw on the way
-        ASSERT_TRUE(w.PickerOpen);
-        w.DessineGrille();
-        ASSERT_EQ(w.PickerChoice, choice);
-        QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, middle);
+        ClickChoice(choice, Qt::LeftButton, 1); // one move
         EXPECT_EQ(w.GameBoard().CurrentGrid[cell.x][cell.y], control::ValueOfChoice(choice));
     }
 }
@@ -196,18 +188,7 @@ TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(CellCentre(2, 3)));
     ASSERT_TRUE(w.PickerOpen);
     EXPECT_TRUE(w.PickedX == 2 && w.PickedY == 3);
-    for (int redraw = 0; redraw < 4; ++redraw)
-        w.DessineGrille();
-    // Choice 5, the digit 4, reached with redraws on the way as a player's pointer would.
-    const QPoint middle = presentation::PickerChoiceCorner(5, 0, w.PickerLeft, w.PickerTop)
-        + QPoint(20, 20) + w.Image32View->pos();
-    const QPoint from = CellCentre(2, 3);
-    for (int step = 1; step <= 10; ++step) {
-        QTest::mouseMove(view.viewport(), shown(from + (middle - from) * step / 10));
-        w.DessineGrille();
-    }
-    ASSERT_EQ(w.PickerChoice, 5);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(middle));
+    ClickChoice(5, Qt::LeftButton, 10, view.viewport(), shown); // the digit 4
     EXPECT_EQ(w.GameBoard().CurrentGrid[2][3], 3);
 
     w.NomDuJoueur->setText("Malbérun");
