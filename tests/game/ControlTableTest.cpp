@@ -87,8 +87,8 @@ class ControlTable : public PlayedWindow, public testing::WithParamInterface<Row
 protected:
     Seen Look() const
     {
-        const QWidget* widgets[Columns]{w.BtSolve,   w.btCheck,     w.BtPrint,     w.BtSave,
-                                        w.BtCharger, w.BtRejoue,    w.BtValider,   w.PanelBtHint,
+        const QWidget* widgets[Columns]{w.BtSolve,     w.btCheck,   w.BtPrint,   w.BtSave,
+                                        w.BtCharger,   w.BtRejoue,  w.BtValider, w.PanelBtHint,
                                         w.ImageBtHint, w.PanPaused, w.BtOptions, w.BtQuitter};
         Seen seen{w.Timer1.isActive(), w.ElapsedSeconds};
         for (int c = 0; c < Columns; ++c)
@@ -145,8 +145,9 @@ protected:
 
 TEST_P(ControlTable, CommandSetsExactlyItsControls)
 {
-    static const char* const names[Columns]{"solve", "check", "print", "save",  "load",    "replay",
-                                            "play",  "hint panel", "hint", "paused", "options", "menu"};
+    static const char* const names[Columns]{"solve", "check",  "print",   "save",
+                                            "load",  "replay", "play",    "hint panel",
+                                            "hint",  "paused", "options", "menu"};
     const Row& row = GetParam();
     Run(row.start);
     w.ElapsedSeconds = 75;
@@ -167,7 +168,8 @@ TEST_P(ControlTable, CommandSetsExactlyItsControls)
 
     for (int c = 0; c < Columns; ++c) {
         const QStringList words = QString(row.controls[c]).split(' ', Qt::SkipEmptyParts);
-        const bool shown = words.contains("shown") || (!words.contains("hidden") && before.shown[c]);
+        const bool shown
+            = words.contains("shown") || (!words.contains("hidden") && before.shown[c]);
         const bool enabled = words.contains("on") || (!words.contains("off") && before.enabled[c]);
         EXPECT_TRUE(c == HintPicture || after.enabled[c] == enabled) << names[c] << " enabled";
         EXPECT_EQ(after.shown[c], shown) << names[c] << " shown";

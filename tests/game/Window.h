@@ -20,17 +20,20 @@ namespace game_testing {
 // Answers each message window opened while it lives with `button`, and keeps their texts.
 struct MessageAnswers
 {
-    MessageAnswers(TfrmMain& w, int button)
+    MessageAnswers(TfrmMain& w, int answer)
+        : button(answer)
     {
-        QObject::connect(&timer, &QTimer::timeout, [&w, button, this] {
+        QObject::connect(&timer, &QTimer::timeout, [&w, this] {
             if (w.FormFenetre->isVisible()) {
                 texts.append(w.FormFenetre->Label2->text());
-                QTest::mouseClick(button == 1 ? w.FormFenetre->ToolButton1 : w.FormFenetre->ToolButton2,
+                QTest::mouseClick(button == 1 ? w.FormFenetre->ToolButton1
+                                              : w.FormFenetre->ToolButton2,
                                   Qt::LeftButton);
             }
         });
         timer.start(0);
     }
+    int button;
     QStringList texts;
     QTimer timer;
 };
@@ -83,8 +86,11 @@ protected:
     // Lets the opening spin end, then moves to choice (1 erase, 2..10 the digits) in `steps`
     // moves with a redraw after each and clicks it: a jump off the board with nothing hovered yet
     // would close the ring. `shown` maps a point of the window to one of `surface`.
-    void ClickChoice(int choice, Qt::MouseButton button = Qt::LeftButton, int steps = 10,
-                     QWidget* surface = nullptr, std::function<QPoint(QPoint)> shown = {})
+    void ClickChoice(int choice,
+                     Qt::MouseButton button = Qt::LeftButton,
+                     int steps = 10,
+                     QWidget* surface = nullptr,
+                     std::function<QPoint(QPoint)> shown = {})
     {
         if (surface == nullptr)
             surface = w.Image32View, shown = [this](QPoint p) { return OnSurface(p); };
