@@ -287,6 +287,7 @@ TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
     const QRect digit = green.begin()->second; // centred in its cell
     EXPECT_NEAR(digit.center().x(), 30, 2);
     EXPECT_TRUE(digit.top() >= 15 && digit.bottom() <= 45) << digit.top() << "," << digit.bottom();
+    EXPECT_GE(digit.height(), 13) << "the hint digit in its large font";
     for (int redraw = 2; redraw <= 15; ++redraw) {
         w.DessineGrille();
         ASSERT_EQ(greenCells(), green) << "redraw " << redraw;
