@@ -15,7 +15,7 @@ using Constants = PlayedWindow;
 using PlacementSounds = PlayedWindow;
 using Commands = PlayedWindow;
 
-TEST_F(Constants, TimersRunAtTheirIntervals)
+TEST_F(Constants, TimersAndOptionBoxesStartAsSet)
 {
     TfrmAbout splash(install.Folder() + "graphisme/splash.bmp");
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
@@ -31,10 +31,6 @@ TEST_F(Constants, TimersRunAtTheirIntervals)
         EXPECT_EQ(timer->isSingleShot(), once);
         EXPECT_TRUE(timer->isActive() || timer == &w.Timer2); // the fixture stops the redraw
     }
-}
-
-TEST_F(Constants, OptionBoxesHoldEveryLevelAndTheme)
-{
     EXPECT_EQ(w.ComboBox2->Items(),
               QStringList({"Très facile", "Facile", "Moyen", "Difficile", "Très difficile"}));
     EXPECT_EQ(w.ComboBox1->Items(), QStringList({"Ivoire", "Minuit", "Lagon"}));
@@ -44,20 +40,19 @@ TEST_F(Constants, OptionBoxesHoldEveryLevelAndTheme)
 
 TEST_F(PlacementSounds, EachPlacementPlaysItsSoundOrNone)
 {
-    struct Case
+    // The known game leaves (1, 1) and (2, 2) empty. Value -1 erases; sound "" is silence.
+    const struct
     {
         const char* name;
-        int x, y, value; // value -1 erases
-        const char* sound; // "" for silence
-    };
-    // The known game leaves (1, 1) and (2, 2) empty; (2, 2) then holds a wrong 1.
-    const Case cases[]{
+        int x, y, value;
+        const char* sound;
+    } cases[]{
         {"DigitOnAGiven", 0, 0, 4, "Impossible"}, {"EraseOnAGiven", 5, 5, -1, "Impossible"},
         {"DigitOnEmpty", 1, 1, 2, "Loud"},        {"DigitOverDigit", 1, 1, 5, ""},
         {"EraseADigit", 1, 1, -1, "erase"},       {"EraseEmpty", 1, 1, -1, ""},
     };
     StartKnownGame(SolvedWithout({{1, 1}, {2, 2}}));
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         sounds.clear();
         w.PickedX = c.x, w.PickedY = c.y, w.PickerChoice = c.value + 2;
@@ -107,15 +102,6 @@ TEST_F(Commands, CheckMarksExactlyTheWrongPiecesForFourteenRedraws)
     EXPECT_EQ(Panel(4), "L62");
 }
 
-TEST_F(Commands, SaveIsRefusedAfterSolve)
-{
-    QDir(w.GameFolder()).removeRecursively();
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    QTest::mouseClick(w.BtSolve, Qt::LeftButton);
-    QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    EXPECT_FALSE(QFile::exists(control::SavedGamesFilePath(w.GameFolder())));
-}
-
 TEST_F(Commands, SaveWhilePausedKeepsThePlayersGridAndTheListShowsItsDate)
 {
     QDir(w.GameFolder()).removeRecursively();
@@ -127,8 +113,7 @@ TEST_F(Commands, SaveWhilePausedKeepsThePlayersGridAndTheListShowsItsDate)
         w.Timer1Timer();
     ASSERT_NE(w.GameBoard().CurrentGrid, players);
     QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    const QStringList lines
-        = control::ReadRecordLines(control::SavedGamesFilePath(w.GameFolder()));
+    const QStringList lines = control::ReadRecordLines(control::SavedGamesFilePath(w.GameFolder()));
     ASSERT_EQ(lines.size(), 1);
     const QStringList entries = ClickAndChoose(w, w.BtCharger, 0, 1);
     ASSERT_EQ(entries.size(), 1);

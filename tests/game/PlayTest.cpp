@@ -1,10 +1,9 @@
-// Playing: the end of a game and the clock's text, then games played through the window: a
-// whole game with the mouse alone, the ring on the board, designs, pause and the hint.
+// The end of a game and the clock's text, then games played through the window.
 #include "Window.h"
 #include "control/Clock.h"
 #include "control/Placement.h"
 
-#include <set>
+#include <map>
 #include <stdexcept>
 #include <utility>
 
@@ -29,8 +28,7 @@ TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
         {59.99, "0 min 59 s"}, {119.9, "1 min 59 s"}, {3600.01, "more than an hour"}};
     for (const auto& [seconds, text] : cases)
         EXPECT_EQ(control::TimeText(seconds, words), text) << seconds;
-    // An hour of ticks, without the drift that adding 0.1 each time would make.
-    double hour = 0;
+    double hour = 0; // an hour of ticks, without the drift of adding 0.1 each time
     for (int tick = 0; tick < 36000; ++tick)
         hour = control::AdvanceClock(hour, control::ClockInterval);
     EXPECT_EQ(control::TimeText(hour, words), "60 min 0 s");
@@ -40,8 +38,6 @@ TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
 
 using WholeGame = PlayedWindow;
 using Ring = PlayedWindow;
-using Design = PlayedWindow;
-using PauseAndHint = PlayedWindow;
 
 TEST_F(WholeGame, PlayedWithTheMouseAlone)
 {
@@ -71,27 +67,21 @@ TEST_F(WholeGame, QuestionsBeforeLeavingAGame)
 {
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
     const engine::Grid first = w.GameBoard().StartGrid;
-    {
-        MessageAnswers declined(w, 2);
-        QTest::mouseClick(w.BtRejoue, Qt::LeftButton);
-        QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
-        EXPECT_EQ(declined.texts, (QStringList{"L35", "L1"}));
-    }
+    MessageAnswers answers(w, 2); // declined
+    QTest::mouseClick(w.BtRejoue, Qt::LeftButton);
+    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
+    EXPECT_EQ(answers.texts, (QStringList{"L35", "L1"}));
     EXPECT_EQ(w.GameBoard().StartGrid, first);
     EXPECT_TRUE(w.Panel_MenuJeu->isVisible() && !w.Panel_MenuPrincipal->isVisible());
-    {
-        MessageAnswers accepted(w, 1);
-        QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
-    }
+    answers.button = 1;
+    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
     EXPECT_TRUE(w.Panel_MenuPrincipal->isVisible() && !w.Panel_MenuJeu->isVisible());
     EXPECT_TRUE(w.Timer1.isActive()) << "the game keeps counting behind the menu";
-    {
-        MessageAnswers declined(w, 2);
-        QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
-        EXPECT_EQ(declined.texts, QStringList{"L34"});
-    }
+    answers.button = 2;
+    QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
+    EXPECT_EQ(answers.texts.last(), "L34");
     EXPECT_TRUE(w.isVisible());
-    MessageAnswers accepted(w, 1);
+    answers.button = 1;
     QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
 }
@@ -167,15 +157,7 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
         SCOPED_TRACE(name);
         w.GameBoard().StartGrid = w.GameBoard().CurrentGrid = SolvedWithout({cell, {4, 4}});
         ClickAt(CellCentre(cell.x, cell.y));
-        for (int redraw = 0; redraw < 4; ++redraw)
-            w.DessineGrille();
-        const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
-            + QPoint(20, 20);
-        QTest::mouseMove(w.Image32View, middle); // one move, no redraw on the way
-        ASSERT_TRUE(w.PickerOpen);
-        w.DessineGrille();
-        ASSERT_EQ(w.PickerChoice, choice);
-        QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, middle);
+        ClickChoice(choice, Qt::LeftButton, 1); // one move
         EXPECT_EQ(w.GameBoard().CurrentGrid[cell.x][cell.y], control::ValueOfChoice(choice));
     }
 }
@@ -196,18 +178,7 @@ TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(CellCentre(2, 3)));
     ASSERT_TRUE(w.PickerOpen);
     EXPECT_TRUE(w.PickedX == 2 && w.PickedY == 3);
-    for (int redraw = 0; redraw < 4; ++redraw)
-        w.DessineGrille();
-    // Choice 5, the digit 4, reached with redraws on the way as a player's pointer would.
-    const QPoint middle = presentation::PickerChoiceCorner(5, 0, w.PickerLeft, w.PickerTop)
-        + QPoint(20, 20) + w.Image32View->pos();
-    const QPoint from = CellCentre(2, 3);
-    for (int step = 1; step <= 10; ++step) {
-        QTest::mouseMove(view.viewport(), shown(from + (middle - from) * step / 10));
-        w.DessineGrille();
-    }
-    ASSERT_EQ(w.PickerChoice, 5);
-    QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(middle));
+    ClickChoice(5, Qt::LeftButton, 10, view.viewport(), shown); // the digit 4
     EXPECT_EQ(w.GameBoard().CurrentGrid[2][3], 3);
 
     w.NomDuJoueur->setText("Malbérun");
@@ -218,7 +189,7 @@ TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices
     EXPECT_EQ(w.size(), QSize(1024, 768));
 }
 
-TEST_F(Design, ValidationRefusesBrokenDesigns)
+TEST_F(WholeGame, DesignValidationRefusesBrokenDesigns)
 {
     // Designing after a paused game hides the pause; the next new game shows the hint again.
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
@@ -261,18 +232,17 @@ TEST_F(Design, ValidationRefusesBrokenDesigns)
     EXPECT_TRUE(w.PanelBtHint->isVisible() && w.ImageBtHint->isVisible());
 }
 
-TEST_F(PauseAndHint, PauseFreezesTheGameHintStopsAtEightyCells)
+TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
 {
-    // The cells of the board that hold a bright green pixel.
+    // The board's bright green pixels: for each cell holding any, their bounds within the cell.
     const auto greenCells = [this] {
-        std::set<std::pair<int, int>> cells;
-        for (int x = 0; x < 9 * w.CellWidth; ++x) {
-            for (int y = 0; y < 9 * w.CellHeight; ++y) {
-                const QColor c = w.Image32.pixelColor(w.BoardLeft + x, w.BoardTop + y);
-                if (c.green() > 200 && c.red() < 80 && c.blue() < 80)
-                    cells.insert({x / w.CellWidth, y / w.CellHeight});
-            }
-        }
+        std::map<std::pair<int, int>, QRect> cells;
+        for (int x = 0; x < 9 * w.CellWidth; ++x)
+            for (int y = 0; y < 9 * w.CellHeight; ++y)
+                if (const QColor c = w.Image32.pixelColor(w.BoardLeft + x, w.BoardTop + y);
+                    c.green() > 200 && c.red() < 80 && c.blue() < 80)
+                    cells[{x / w.CellWidth, y / w.CellHeight}]
+                        |= QRect(x % w.CellWidth, y % w.CellHeight, 1, 1);
         return cells;
     };
     // Givens only: a hint may fall again on a player's piece.
@@ -314,19 +284,10 @@ TEST_F(PauseAndHint, PauseFreezesTheGameHintStopsAtEightyCells)
     EXPECT_EQ(sounds.mid(sounds.size() - 2), (QStringList{"Message", "help"}));
     const auto green = greenCells();
     ASSERT_EQ(green.size(), 1u);
-    // The digit centred in its cell.
-    QRect digit;
-    const auto [hx, hy] = *green.begin();
-    for (int x = 0; x < w.CellWidth; ++x) {
-        for (int y = 0; y < w.CellHeight; ++y) {
-            const QPoint at(w.BoardLeft + hx * w.CellWidth + x, w.BoardTop + hy * w.CellHeight + y);
-            const QColor c = w.Image32.pixelColor(at);
-            if (c.green() > 200 && c.red() < 80 && c.blue() < 80)
-                digit |= QRect(x, y, 1, 1);
-        }
-    }
+    const QRect digit = green.begin()->second; // centred in its cell
     EXPECT_NEAR(digit.center().x(), 30, 2);
     EXPECT_TRUE(digit.top() >= 15 && digit.bottom() <= 45) << digit.top() << "," << digit.bottom();
+    EXPECT_GE(digit.height(), 13) << "the hint digit in its large font";
     for (int redraw = 2; redraw <= 15; ++redraw) {
         w.DessineGrille();
         ASSERT_EQ(greenCells(), green) << "redraw " << redraw;
@@ -341,7 +302,7 @@ TEST_F(PauseAndHint, PauseFreezesTheGameHintStopsAtEightyCells)
     EXPECT_FALSE(w.ImageBtHint->isEnabled()) << "resuming does not bring it back";
 
     // The player's pieces move it both ways.
-    const auto [x, y] = *green.begin();
+    const auto [x, y] = green.begin()->first;
     Play(x, y, -1);
     EXPECT_TRUE(w.ImageBtHint->isEnabled() && w.BtHint->isEnabled());
     Play(x, y, 2); // a wrong digit

@@ -1,11 +1,12 @@
-// A main window on a test installation, played through its widgets: cells clicked, ring
-// choices hovered and clicked, message windows answered.
+// A main window on a test installation, played through its widgets.
 #pragma once
 
 #include "Grids.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/FenetreMess.h"
 #include "ui/Support.h"
+
+#include <functional>
 
 #include <QListWidget>
 #include <QStringList>
@@ -17,25 +18,24 @@
 namespace game_testing {
 
 // Answers each message window opened while it lives with `button`, and keeps their texts.
-class MessageAnswers
+struct MessageAnswers
 {
-public:
-    MessageAnswers(TfrmMain& w, int button)
+    MessageAnswers(TfrmMain& w, int answer)
+        : button(answer)
     {
-        QObject::connect(&m_timer, &QTimer::timeout, [&w, button, this] {
-            if (!w.FormFenetre->isVisible())
-                return;
-            texts.append(w.FormFenetre->Label2->text());
-            QTest::mouseClick(button == 1 ? w.FormFenetre->ToolButton1 : w.FormFenetre->ToolButton2,
-                              Qt::LeftButton);
+        QObject::connect(&timer, &QTimer::timeout, [&w, this] {
+            if (w.FormFenetre->isVisible()) {
+                texts.append(w.FormFenetre->Label2->text());
+                QTest::mouseClick(button == 1 ? w.FormFenetre->ToolButton1
+                                              : w.FormFenetre->ToolButton2,
+                                  Qt::LeftButton);
+            }
         });
-        m_timer.start(0);
+        timer.start(0);
     }
-
+    int button;
     QStringList texts;
-
-private:
-    QTimer m_timer;
+    QTimer timer;
 };
 
 // Clicks the button and answers the message window it opens: selects a row of its list first
@@ -66,8 +66,7 @@ protected:
         w.JoueSon = [this](const QString& name) { sounds.append(name); };
         w.AjouteScore = [this] { ++scores; };
         test.StartUp();
-        // The tests redraw by hand, where the redraw timer would.
-        w.Timer2.stop();
+        w.Timer2.stop(); // the tests redraw by hand
     }
 
     // The board surface lies one pixel into the window.
@@ -84,23 +83,30 @@ protected:
         QTest::mouseClick(w.Image32View, button, {}, OnSurface(window));
     }
 
-    // Lets the opening spin end, then moves to choice (1 erase, 2..10 the digits) with redraws on
-    // the way and clicks it: a jump off the board with nothing hovered yet would close the ring.
-    void ClickChoice(int choice, Qt::MouseButton button = Qt::LeftButton)
+    // Lets the opening spin end, then moves to choice (1 erase, 2..10 the digits) in `steps`
+    // moves with a redraw after each and clicks it: a jump off the board with nothing hovered yet
+    // would close the ring. `shown` maps a point of the window to one of `surface`.
+    void ClickChoice(int choice,
+                     Qt::MouseButton button = Qt::LeftButton,
+                     int steps = 10,
+                     QWidget* surface = nullptr,
+                     std::function<QPoint(QPoint)> shown = {})
     {
+        if (surface == nullptr)
+            surface = w.Image32View, shown = [this](QPoint p) { return OnSurface(p); };
         for (int redraw = 0; redraw < 4; ++redraw)
             w.DessineGrille();
         ASSERT_EQ(w.PickerSpin, 0);
         const QPoint middle = presentation::PickerChoiceCorner(choice, 0, w.PickerLeft, w.PickerTop)
-            + QPoint(20, 20);
-        const QPoint from = OnSurface(CellCentre(w.PickedX, w.PickedY));
-        for (int step = 1; step <= 10; ++step) {
-            QTest::mouseMove(w.Image32View, from + (middle - from) * step / 10);
+            + QPoint(20, 20) + w.Image32View->pos();
+        const QPoint from = CellCentre(w.PickedX, w.PickedY);
+        for (int step = 1; step <= steps; ++step) {
+            QTest::mouseMove(surface, shown(from + (middle - from) * step / steps));
             w.DessineGrille();
         }
         ASSERT_TRUE(w.PickerOpen);
         ASSERT_EQ(w.PickerChoice, choice);
-        QTest::mouseClick(w.Image32View, button, {}, middle);
+        QTest::mouseClick(surface, button, {}, shown(middle));
     }
 
     // Opens the ring on a cell and clicks a digit (0..8) or erase (-1) on it.

@@ -4,6 +4,7 @@
 #include "audio/mp3.h"
 #include "game/Window.h"
 
+#include <algorithm>
 #include <map>
 #include <random>
 
@@ -19,8 +20,7 @@
 
 namespace {
 
-// Qt's critical and fatal messages; its warnings (offscreen has no opacity) say nothing.
-QStringList seriousQtMessages;
+QStringList seriousQtMessages; // Qt's warnings (offscreen has no opacity) say nothing
 
 // Empty when grids hold digits (0..8) or 255, marks 0 or 1, and the state is one the game gives.
 std::string Unsound(TfrmMain& w)
@@ -30,9 +30,8 @@ std::string Unsound(TfrmMain& w)
         for (const auto* grid : {&b.StartGrid, &b.SolutionGrid, &b.CurrentGrid, &b.SpareGrid})
             if (const int v = (*grid)[cell % 9][cell / 9]; v > 8 && v != engine::EmptyCell)
                 return "a grid holds " + std::to_string(v);
-        for (const int mark : b.CandidateMarks[cell % 9][cell / 9])
-            if (mark > 1)
-                return "a mark holds " + std::to_string(mark);
+        if (std::ranges::any_of(b.CandidateMarks[cell % 9][cell / 9], [](int m) { return m > 1; }))
+            return "a mark holds more than 1";
     }
     if (w.GameState > GameStatus::Finished || w.PickedX < 0 || w.PickedX > 8 || w.PickedY < 0
         || w.PickedY > 8 || !(w.ElapsedSeconds >= 0))
@@ -52,14 +51,13 @@ class Monkey : private SilentAudio, public game_testing::PlayedWindow
 protected:
     Monkey()
     {
-        // A title to import, a three-line rules file, and the options panel's controls wired.
         QDir(install.Folder()).mkpath("Musique");
         QFile(install.Folder() + "Musique/Aube.mp3").open(QIODevice::WriteOnly);
         QFile rules(install.Folder() + "Textes/regles.txt");
         rules.open(QIODevice::WriteOnly) && rules.write("R1\r\nR2\r\nR3\r\n");
         w.UseAudio(player, effects);
         w.AjouteListeDeMusiques();
-        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); // dialogs the answerer sees
+        QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); // seen by the answerer
         w.AjouteScore = [this] { ++scores, w.AddScore(); };
         w.ShowErrorBox = [this](const QString& text) {
             test.errors.append(text);
@@ -91,8 +89,7 @@ protected:
         return {Draw(std::max(widget->width(), 1)), Draw(std::max(widget->height(), 1))};
     }
 
-    // One random action of the player, and a redraw after a pointer move (a ring choice may get
-    // hovered).
+    // One random action of the player, and a redraw after a pointer move (it may hover a choice).
     void Act()
     {
         const int kind = Draw(100);
@@ -103,8 +100,8 @@ protected:
             ? AnyPointIn(w.Image32View)
             : OnSurface({w.BoardLeft - 40 + Draw(620), w.BoardTop - 40 + Draw(620)});
         if (kind < 30) {
-            // A button of the window the player can see, enabled or not, or the volume slider. In
-            // full screen the game's area is shown through a view, as a window of its own.
+            // A visible button, enabled or not, or the volume slider; in full screen the game's
+            // area is shown through a view, as a window of its own.
             QList<QWidget*> buttons;
             for (QWidget* widget : w.GameArea->findChildren<QWidget*>())
                 if ((qobject_cast<QAbstractButton*>(widget) || widget == w.TrackBarMP3
@@ -126,9 +123,9 @@ protected:
             QTest::mouseMove(w.Image32View, point);
             w.DessineGrille();
         } else if (kind < 95) {
-            QTest::keyRelease(&w,
-                              Any({Qt::Key_1, Qt::Key_1, Qt::Key_2, Qt::Key_Escape, Qt::Key_Return,
-                                   Qt::Key_Space, Qt::Key_A}),
+            const Qt::Key keys[]{Qt::Key_1,      Qt::Key_1,     Qt::Key_2, Qt::Key_Escape,
+                                 Qt::Key_Return, Qt::Key_Space, Qt::Key_A};
+            QTest::keyRelease(&w, Any(keys),
                               Any<Qt::KeyboardModifiers>(
                                   {Qt::NoModifier, Qt::KeypadModifier, Qt::ShiftModifier}));
         } else if (kind < 98) {
@@ -187,9 +184,7 @@ TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
         counts["reopened"] += w.isVisible() ? 0 : 1; // a player who quit starts the game again
         w.show();
         Act();
-        // The clock and the redraws by hand: every few events besides after the moves.
-        w.Timer1.stop();
-        w.Timer2.stop();
+        w.Timer1.stop(), w.Timer2.stop(); // the clock and redraws by hand
         if (event % 4 == 0)
             w.DessineGrille();
         // From half-way on, a game in play that was never paused is paused by its handler.
@@ -197,10 +192,9 @@ TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
             && w.GameState == GameStatus::Playing)
             w.tbPlayClick();
         ++counts["state " + std::to_string(int(w.GameState))];
-        counts["main menu"] += w.Panel_MenuPrincipal->isVisible() ? 1 : 0;
-        counts["game menu"] += w.Panel_MenuJeu->isVisible() ? 1 : 0;
-        counts["options"] += w.Panel_Options->isVisible() ? 1 : 0;
-        counts["ring"] += w.PickerOpen ? 1 : 0;
+        counts["main menu"] += w.Panel_MenuPrincipal->isVisible(), counts["ring"] += w.PickerOpen;
+        counts["game menu"] += w.Panel_MenuJeu->isVisible(),
+            counts["options"] += w.Panel_Options->isVisible();
         fault = seriousQtMessages.isEmpty() ? Unsound(w)
                                             : "Qt: " + seriousQtMessages.join(" | ").toStdString();
     }
@@ -214,14 +208,14 @@ TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
         EXPECT_GT(counts[seen], 0) << seen;
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join(" | ").toStdString();
 
-    // Then a game played correctly still ends as won; the forced end the monkey may have
-    // unlocked is off again, so that only the correct grid can end it.
+    // Then a game played correctly still ends as won, not by the forced end the monkey may have
+    // unlocked.
     answerer.stop();
     w.show();
     w.ForceComplete = false;
     game_testing::MessageAnswers answers(w, 1);
     if (!w.Panel_MenuPrincipal->isVisible())
-        w.MnuQuitClick(); // the question to leave the game answered yes
+        w.MnuQuitClick();
     answers.texts.clear();
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
     const engine::Board& board = w.GameBoard();
