@@ -1,7 +1,7 @@
 // Mouse and keyboard on the board: the hit tests, where the piece ring opens, what a click does.
 #pragma once
 
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "engine/Board.h"
 
 #include <optional>

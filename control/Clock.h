@@ -1,7 +1,7 @@
 // The game clock and the status bar: what a tick does, the time text and the panel texts.
 #pragma once
 
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "control/GameTexts.h"
 
 #include <cstdint>

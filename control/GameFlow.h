@@ -2,7 +2,7 @@
 // play button does, the hint's availability and the controls every command sets.
 #pragma once
 
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "control/GameTexts.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"

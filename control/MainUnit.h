@@ -3,7 +3,7 @@
 
 #include "control/BoardInput.h"
 #include "control/GameFlow.h"
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "control/Settings.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"

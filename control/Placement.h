@@ -1,7 +1,7 @@
 // Putting a piece on the board and deciding whether the grid is complete.
 #pragma once
 
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "control/GameTexts.h"
 #include "engine/Board.h"
 

@@ -1,7 +1,7 @@
 // The play surface: background, cells, pieces, marks, box separators and the piece ring.
 #pragma once
 
-#include "control/GameState.h"
+#include "common/GameState.h"
 #include "engine/Board.h"
 #include "engine/Random.h"
 #include "presentation/Themes.h"
