@@ -21,8 +21,6 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QFontDatabase>
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -671,26 +669,21 @@ void TfrmMain::ApplyDisplay(bool fullScreen)
 
 void TfrmMain::ShowGameScaled(bool scaled)
 {
-    if (scaled == (m_gameProxy != nullptr))
+    if (scaled == (FullScreenView != nullptr && FullScreenView->Shows()))
         return;
     if (scaled) {
         if (FullScreenView == nullptr) {
             FullScreenView = new presentation::ScaledView(GameArea->size(), m_stage);
             m_stageLayout->addWidget(FullScreenView, 0, 0);
         }
-        // A widget shown through a view must have no parent of its own.
         m_stageLayout->removeWidget(GameArea);
-        GameArea->setParent(nullptr);
-        m_gameProxy = FullScreenView->scene()->addWidget(GameArea);
+        FullScreenView->Show(GameArea);
         FullScreenView->show();
         FullScreenView->setFocus();
         return;
     }
-    m_gameProxy->setWidget(nullptr);
-    delete m_gameProxy;
-    m_gameProxy = nullptr;
+    FullScreenView->Release();
     FullScreenView->hide();
-    GameArea->setParent(m_stage);
     m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
     GameArea->show();
 }

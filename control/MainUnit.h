@@ -25,7 +25,6 @@
 #include <QRect>
 #include <QTimer>
 
-class QGraphicsProxyWidget;
 class QGridLayout;
 class QKeyEvent;
 class QLineEdit;
@@ -310,7 +309,6 @@ private:
     TfrmAbout* m_splash = nullptr;
     QWidget* m_stage = nullptr; // the central widget, black behind the client area
     QGridLayout* m_stageLayout = nullptr;
-    QGraphicsProxyWidget* m_gameProxy = nullptr; // the client area in the full-screen view
     std::vector<std::pair<presentation::FaceButton*, int>> m_faceButtons; // button, face
     int m_themeOpacity = 205;
     bool m_shown = false;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include <QFontMetrics>
+#include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -212,6 +213,24 @@ ScaledView::ScaledView(QSize sceneSize, QWidget* parent)
     setAlignment(Qt::AlignCenter);
     setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform
                    | QPainter::TextAntialiasing);
+}
+
+void ScaledView::Show(QWidget* widget)
+{
+    Q_ASSERT(m_proxy == nullptr);
+    widget->setParent(nullptr);
+    m_proxy = scene()->addWidget(widget);
+}
+
+QWidget* ScaledView::Release()
+{
+    Q_ASSERT(m_proxy != nullptr);
+    QWidget* widget = m_proxy->widget();
+    m_proxy->setWidget(nullptr);
+    scene()->removeItem(m_proxy);
+    m_proxy->deleteLater();
+    m_proxy = nullptr;
+    return widget;
 }
 
 void ScaledView::resizeEvent(QResizeEvent* event)

@@ -14,6 +14,7 @@
 #include <QWidget>
 
 class QFontMetrics;
+class QGraphicsProxyWidget;
 class QMouseEvent;
 
 namespace presentation {
@@ -151,12 +152,19 @@ public:
     ScaledView(QSize sceneSize, QWidget* parent);
 
     [[nodiscard]] qreal Scale() const { return transform().m11(); }
+    [[nodiscard]] bool Shows() const { return m_proxy != nullptr; }
+
+    // Shows widget through the view; a widget shown through a view has no parent of its own.
+    void Show(QWidget* widget);
+    // Stops showing the widget and hands it back, without a parent.
+    QWidget* Release();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     QSize m_sceneSize;
+    QGraphicsProxyWidget* m_proxy = nullptr; // owned by the scene
 };
 
 } // namespace presentation
