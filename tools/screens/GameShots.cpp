@@ -1,16 +1,21 @@
-// Screenshots of a game played with the mouse in the three themes: marks, the ring open, wrong
-// pieces flagged after a check, a hint's green digit, the pause screen, the end of the game, the
-// scores, and the last game in full screen.
+// Screenshots of every screen and of a game played with the mouse in the three themes: the main
+// menu, the rules, the quit question, the options panel, marks, the ring open, wrong pieces flagged
+// after a check, a hint's green digit, the pause screen, the end of the game, the scores, and the
+// last game in full screen. The puzzle and every random draw come from a fixed seed, so two runs
+// of the same code give the same pictures (compare them with scripts/compare-shots.sh), except
+// the scores list, which shows the day's date and the time taken.
 //   orvante-game-shots <shots folder>
 // Runs offscreen unless QT_QPA_PLATFORM says otherwise; the game's data folder is the source's.
 #include "ScreenTool.h"
 #include "audio/MusicControls.h"
 #include "audio/mp3.h"
 #include "control/MainUnit.h"
+#include "engine/Generator.h"
 #include "presentation/FenetreMess.h"
 
 #include <cstdio>
 #include <functional>
+#include <limits>
 #include <vector>
 
 #include <QApplication>
@@ -84,6 +89,31 @@ void WhenMessageShows(TfrmMain& w, const std::function<void()>& then)
     poll->start();
 }
 
+// The screens around a game: the main menu, the rules and the quit question (answered "no").
+void MenuShots(TfrmMain& w, const QString& prefix)
+{
+    w.DessineGrille();
+    Save(&w, prefix + QStringLiteral("menu.png"));
+    WhenMessageShows(w, [&w, prefix] {
+        Save(w.FormFenetre, prefix + QStringLiteral("rules.png"));
+        w.FormFenetre->SpeedButton1Click();
+    });
+    QTest::mouseClick(w.BtRegle, Qt::LeftButton);
+    WhenMessageShows(w, [&w, prefix] {
+        Save(w.FormFenetre, prefix + QStringLiteral("question.png"));
+        w.FormFenetre->SpeedButton2Click();
+    });
+    QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
+}
+
+// Replaces the clock-seeded puzzle of a new game by one from a fixed seed.
+void FixedPuzzle(TfrmMain& w)
+{
+    w.RandomSource().SetSeed(20261206);
+    engine::GeneratePuzzle(w.GameBoard(), w.RandomSource(), w.Combinations(), 0);
+    w.DessineGrille();
+}
+
 void Shots(TfrmMain& w, const QString& folder)
 {
     for (int theme = 0; theme < 3; ++theme) {
@@ -97,8 +127,13 @@ void Shots(TfrmMain& w, const QString& folder)
             WhenMessageShows(w, [&w] { w.FormFenetre->SpeedButton1Click(); });
             QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
         }
+        MenuShots(w, prefix);
         QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
+        FixedPuzzle(w);
         const engine::Board& board = w.GameBoard();
+        QTest::mouseClick(w.BtOptions, Qt::LeftButton);
+        Save(&w, prefix + QStringLiteral("options.png"));
+        QTest::mouseClick(w.BtOptions, Qt::LeftButton);
 
         // Four right pieces, one wrong one, marks in two cells.
         const std::vector<engine::Cell> cells = EmptyCells(w, 8);
@@ -167,6 +202,9 @@ int main(int argc, char** argv)
 
     TfrmMain w(nullptr, QStringLiteral(ORVANTE_DATA_DIR), home.filePath(QStringLiteral("s.ini")));
     w.Timer2SplashScreenTimer();
+    // A status message stays until the next one: emptying it every 5 s would make a shot depend
+    // on how fast the run went.
+    w.TimerMessage.setInterval(std::numeric_limits<int>::max());
     // The music box as a player sees it, filled by a music player without a sound device.
     audio::TFormLecteurMP3 music{std::unique_ptr<audio::AudioDevice>()};
     music.AjouteListeDeMusiques(QStringLiteral(ORVANTE_DATA_DIR "Musique/"), QString());
