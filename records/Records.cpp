@@ -1,5 +1,5 @@
 // The score line and the saved-game line: building them, and reading a saved game back.
-#include "control/Records.h"
+#include "records/Records.h"
 
 #include <algorithm>
 #include <array>
