@@ -1,7 +1,7 @@
 // The game clock and the status bar: what a tick does, the time text and the panel texts.
 #include "control/Clock.h"
 
-#include "control/Records.h"
+#include "records/Records.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 // The player's scores and saved-games files: where they live, reading, appending, deleting lines.
 #pragma once
 
-#include "control/Records.h"
 #include "engine/Board.h"
+#include "records/Records.h"
 
 #include <functional>
 #include <stdexcept>

@@ -48,30 +48,15 @@ PlayAction PlayActionFor(GameStatus state)
     return PlayAction::Nothing;
 }
 
-bool KeepsRules(const engine::Grid& grid)
-{
-    for (const auto& group : engine::Groups.cells) {
-        unsigned seen = 0;
-        for (const std::uint8_t index : group) {
-            const unsigned v = grid[index / 9][index % 9];
-            if (v == engine::EmptyCell)
-                continue;
-            if ((seen >> v) & 1u)
-                return false;
-            seen |= 1u << v;
-        }
-    }
-    return true;
-}
-
 DesignVerdict ValidateDesign(engine::Board& board, const engine::CombinationLists& lists)
 {
-    if (!KeepsRules(board.CurrentGrid) || board.EmptyCellCount() == 0)
+    if (engine::FirstRepeatedDigit(board.CurrentGrid) || board.EmptyCellCount() == 0)
         return {};
     const engine::SolveResult result = engine::SolveLogically(board, lists, engine::NoGrade);
     // The techniques are sound, so a solution of rule-keeping pieces keeps the rules too; the
     // test costs nothing and keeps a broken grid from ever becoming a game's solution.
-    if (!result.solved || !board.SolutionComplete() || !KeepsRules(board.SolutionGrid))
+    if (!result.solved || !board.SolutionComplete()
+        || engine::FirstRepeatedDigit(board.SolutionGrid))
         return {};
     return {true, result.grade};
 }

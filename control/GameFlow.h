@@ -57,9 +57,6 @@ enum class PlayAction { Nothing, Validate, Pause, Resume };
     return state != GameStatus::Finished;
 }
 
-// True when no digit is twice in a row, a column or a box among the filled cells.
-[[nodiscard]] bool KeepsRules(const engine::Grid& grid);
-
 struct DesignVerdict
 {
     bool accepted = false;

@@ -35,6 +35,23 @@ void ReadGridText(std::string_view text, Grid& grid)
         throw GridTextError("short grid text (" + std::to_string(k) + " kept characters)");
 }
 
+std::optional<RepeatedDigit> FirstRepeatedDigit(const Grid& grid)
+{
+    const FlatGrid flat = Flatten(grid);
+    for (int g = 0; g < 27; ++g) {
+        std::array<bool, 9> seen{};
+        for (const std::uint8_t cell : Groups.cells[g]) {
+            const std::uint8_t v = flat[cell];
+            if (v > 8)
+                continue; // an empty cell
+            if (seen[v])
+                return RepeatedDigit{g, v};
+            seen[v] = true;
+        }
+    }
+    return std::nullopt;
+}
+
 void Board::ClearBoard()
 {
     CurrentGrid = EmptyGrid();

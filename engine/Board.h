@@ -4,6 +4,7 @@
 #include "Grid.h"
 #include "Random.h"
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,6 +27,17 @@ public:
 // then the first 81 remaining ones are the cells row by row (" ", "_" and "0" empty). Throws
 // GridTextError when fewer than 81 remain; the cells read before the gap keep their new values.
 void ReadGridText(std::string_view text, Grid& grid);
+
+// A digit that stands twice in one row, column or box.
+struct RepeatedDigit
+{
+    int group = 0; // as numbered in Groups: rows 0..8, columns 9..17, boxes 18..26
+    std::uint8_t value = 0; // 0..8
+};
+
+// The first group, in the order of Groups, that holds a digit twice, and the first digit met twice
+// in its cell order. Empty cells count for nothing. None when the grid keeps the rule.
+[[nodiscard]] std::optional<RepeatedDigit> FirstRepeatedDigit(const Grid& grid);
 
 struct Board
 {

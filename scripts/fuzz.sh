@@ -22,8 +22,8 @@ build() { # name, sources...
 build gridtext tests/fuzz/GridTextFuzz.cpp "${engine[@]}"
 read -r -a qtcore <<< "$(pkg-config --cflags --libs Qt6Core)"
 build language -fPIC tests/fuzz/LanguageFuzz.cpp presentation/Texts.cpp common/TextLines.cpp "${qtcore[@]}"
-build savedgame tests/fuzz/SavedGameFuzz.cpp control/Records.cpp "${engine[@]}"
-build records -fPIC tests/fuzz/RecordsFuzz.cpp control/GameFiles.cpp control/Records.cpp \
+build savedgame tests/fuzz/SavedGameFuzz.cpp records/Records.cpp "${engine[@]}"
+build records -fPIC tests/fuzz/RecordsFuzz.cpp control/GameFiles.cpp records/Records.cpp \
     presentation/Texts.cpp common/TextLines.cpp "${engine[@]}" "${qtcore[@]}"
 
 for target in gridtext language savedgame records; do

@@ -9,8 +9,8 @@ first=${2:-1}
 export CCACHE_BASEDIR=/work CCACHE_NOHASHDIR=1 CCACHE_DIR=/work/.ccache
 export QT_QPA_PLATFORM=offscreen
 
-if ! git diff --quiet -- control presentation audio; then
-    echo "control/, presentation/ or audio/ has uncommitted changes: stop" >&2
+if ! git diff --quiet -- control records presentation audio; then
+    echo "control/, records/, presentation/ or audio/ has uncommitted changes: stop" >&2
     exit 2
 fi
 
@@ -18,6 +18,7 @@ fi
 programs_for() {
     case $1 in
     control/*) echo "game ui records" ;;
+    records/*) echo "records game" ;;
     presentation/Printing*) echo "print" ;;
     presentation/*) echo "ui game" ;;
     audio/*) echo "audio" ;;
@@ -51,7 +52,7 @@ faults=(
 "control/Clock.cpp|if (state != GameStatus::Paused)|1|s/!= GameStatus::Paused/!= GameStatus::Finished/|the paused board counts pieces"
 "control/Placement.cpp|else if (target != engine::EmptyCell && stored == engine::EmptyCell)|1|s/target != engine::EmptyCell \&\& //|erasing an empty cell sounds"
 "control/BoardInput.cpp|return {cell.x * area.cellWidth - 90 + area.left + area.cellWidth / 2,|1|s/- 90/- 88/|the ring two pixels off"
-"control/Records.cpp|return std::string(label) + \": \" + std::string(Characters(line, starts, 0, 20));|1|s/20/19/|the load list cuts the date short"
+"records/Records.cpp|return std::string(label) + \": \" + std::string(Characters(line, starts, 0, 20));|1|s/20/19/|the load list cuts the date short"
 "presentation/BoardPainter.cpp|for (int i = 1; i <= 2; ++i)|1|s/i <= 2/i <= 1/|one vertical box separator missing"
 "presentation/BoardPainter.cpp|for (int i = 1; i <= 2; ++i)|2|s/i <= 2/i <= 1/|one horizontal box separator missing"
 "presentation/BoardPainter.cpp|const std::array<int, 3> offsetY{2, geometry.cellHeight / 2 - 9, geometry.cellHeight - 20};|1|s/- 9/- 8/|marks of the middle row a pixel low"
@@ -107,4 +108,4 @@ for fault in "${faults[@]}"; do
     echo "$n $result $file:$line $what"
 done
 echo "caught $caught of $((caught + missed))"
-git diff --quiet -- control presentation audio || echo "tree not clean!" >&2
+git diff --quiet -- control records presentation audio || echo "tree not clean!" >&2

@@ -1,5 +1,8 @@
-// The grid text, its cell order, and the random source.
+// The grid text, its cell order, the group rule, and the random source.
 #include "engine/Board.h"
+
+#include <initializer_list>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -32,6 +35,43 @@ TEST(GridText, KeepsDigitsSpacesAndUnderscoresUpToEightyOneCellsAndThrowsWhenSho
     board.ReadCurrentGridText(Solution);
     EXPECT_THROW(board.ReadCurrentGridText("9+9_"), GridTextError);
     EXPECT_EQ(board.WriteCurrentGridText(), "99_" + Solution.substr(3));
+}
+
+TEST(GroupRule, FindsTheFirstGroupThatHoldsADigitTwice)
+{
+    // Pieces (x, y, digit) on an empty grid.
+    const auto pieces = [](std::initializer_list<std::tuple<int, int, char>> list) {
+        std::string text = WriteGridText(EmptyGrid(), '_');
+        for (const auto& [x, y, digit] : list)
+            text[static_cast<std::size_t>(y * 10 + x)] = digit;
+        return text;
+    };
+    struct Case
+    {
+        const char* name;
+        std::string text;
+        int group; // rows 0..8, columns 9..17, boxes 18..26; -1 for none
+        int digit;
+    };
+    const Case cases[] = {
+        {"SolvedGrid", Solution, -1, 0},
+        {"NineTwiceInRowFive", pieces({{0, 4, '9'}, {8, 4, '9'}}), 4, 9},
+        {"ThreeTwiceInColumnSeven", pieces({{6, 0, '3'}, {6, 8, '3'}}), 15, 3},
+        {"SevenTwiceInTheMiddleBoxOnly", pieces({{3, 3, '7'}, {5, 5, '7'}}), 22, 7},
+        {"AColumnComesBeforeABox", pieces({{0, 0, '6'}, {1, 1, '6'}, {2, 1, '5'}, {2, 7, '5'}}), 11,
+         5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Grid grid = EmptyGrid();
+        ReadGridText(c.text, grid);
+        const auto repeat = FirstRepeatedDigit(grid);
+        ASSERT_EQ(repeat.has_value(), c.group >= 0);
+        if (repeat) {
+            EXPECT_EQ(repeat->group, c.group);
+            EXPECT_EQ(repeat->value + 1, c.digit);
+        }
+    }
 }
 
 TEST(RandomSource, AdvancesBeforeEachDrawAndTakesTheHighHalf)

@@ -1,7 +1,7 @@
 // Fuzz target: any bytes as a saved-game line. A line that parses restores a board with valid
 // cells only, and writing it back gives a line that parses to the same game.
 #include "Checks.h"
-#include "control/Records.h"
+#include "records/Records.h"
 
 #include <cstdint>
 #include <string_view>

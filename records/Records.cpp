@@ -1,5 +1,5 @@
 // The score line and the saved-game line: building them, and reading a saved game back.
-#include "control/Records.h"
+#include "records/Records.h"
 
 #include <algorithm>
 #include <array>
@@ -107,20 +107,12 @@ engine::Grid ReadGridField(std::string_view field, bool solution)
 // The first group of a complete grid that holds a digit twice, named for the player.
 void CheckSolutionRules(const engine::Grid& grid)
 {
-    const engine::FlatGrid flat = engine::Flatten(grid);
     constexpr std::array<const char*, 3> kinds{"la ligne", "la colonne", "le carré"};
-    for (int g = 0; g < 27; ++g) {
-        std::array<bool, 9> seen{};
-        for (const std::uint8_t cell : engine::Groups.cells[g]) {
-            const int v = flat[cell];
-            if (seen[v]) {
-                throw SavedGameError(SaveProblem::SolutionGrid,
-                                     CannotLoad + "la grille solution a deux fois le chiffre "
-                                         + Number(v + 1) + " dans " + kinds[g / 9] + " "
-                                         + Number(g % 9 + 1) + ".");
-            }
-            seen[v] = true;
-        }
+    if (const auto repeat = engine::FirstRepeatedDigit(grid)) {
+        throw SavedGameError(SaveProblem::SolutionGrid,
+                             CannotLoad + "la grille solution a deux fois le chiffre "
+                                 + Number(repeat->value + 1) + " dans " + kinds[repeat->group / 9]
+                                 + " " + Number(repeat->group % 9 + 1) + ".");
     }
 }
 
