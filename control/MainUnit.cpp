@@ -533,14 +533,8 @@ void TfrmMain::DessineGrille()
     presentation::PickerView picker{PickerOpen, PickerLeft, PickerTop, PickerChoice,
                                     PickerSpin, MouseX,     MouseY};
     presentation::BoardCounters counters{ShakeCount, CheckFlash};
-    const bool hovered = presentation::PaintBoard(Image32,
-                                                  {m_board,
-                                                   GameState,
-                                                   {BoardLeft, BoardTop, CellWidth, CellHeight},
-                                                   picker,
-                                                   counters,
-                                                   m_random,
-                                                   PieceImages});
+    const bool hovered = presentation::PaintBoard(
+        Image32, {m_board, GameState, Geometry(), picker, counters, m_random, PieceImages});
     PickerChoice = picker.choice;
     PickerSpin = picker.spin;
     ShakeCount = counters.shakeCount;
@@ -552,16 +546,12 @@ void TfrmMain::DessineGrille()
     }
     Image32View->update();
     UpdateStatusBar();
-    // Every command that changes the game redraws: a game loaded or ended anywhere leaves the
-    // hint as it should be.
-    UpdateHintControls();
     Image32View->setCursor(BoardCursor);
 }
 
 void TfrmMain::DessineMarque(int x, int y, int k)
 {
-    const QRect square
-        = presentation::MarkRect(x, y, k, {BoardLeft, BoardTop, CellWidth, CellHeight});
+    const QRect square = presentation::MarkRect(x, y, k, Geometry());
     QPainter painter(&Image32);
     painter.drawImage(square.topLeft(), PieceImages.Mark(k));
 }
@@ -604,18 +594,8 @@ void TfrmMain::DrawHintDigit()
 {
     if (m_board.CurrentGrid[m_hintCell.x][m_hintCell.y] != m_hintValue)
         return; // the player has changed the cell since
-    QPainter painter(&Image32);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(16);
-    painter.setFont(font);
-    painter.setPen(Qt::green);
-    const QString digit = QString::number(m_hintValue + 1);
-    const QFontMetrics metrics(font);
-    const QPoint corner
-        = control::HintTextCorner(m_hintCell, CellWidth, CellHeight,
-                                  {metrics.horizontalAdvance(digit), metrics.height()})
-        + QPoint(BoardLeft, BoardTop);
-    painter.drawText(corner.x(), corner.y() + metrics.ascent(), digit);
+    presentation::PaintHintDigit(Image32, Geometry().CellRect(m_hintCell.x, m_hintCell.y),
+                                 m_hintValue);
 }
 
 void TfrmMain::ChangeCombocontent(presentation::ChoiceBox* box, int direction)
@@ -706,14 +686,14 @@ void TfrmMain::BtRegleClick()
     FormFenetre->ListBox1->show();
     FormFenetre->setWindowTitle(QStringLiteral("regle"));
     FormFenetre->ListBox1->addItems(*lines);
-    ShowFenetre(FText(65), QStringLiteral("Oui"), QString());
+    ShowFenetre(FText(control::line::RulesTitle), QStringLiteral("Oui"), QString());
 }
 
 void TfrmMain::Nouvelle_PartieClick()
 {
     Panel_MenuPrincipal->hide();
     Panel_MenuJeu->show();
-    ApplyControls(control::ChangesOf(control::Command::NewGame));
+    ApplyCommand(control::Command::NewGame);
     DessineGrille();
     mnuGenerateClick();
 }
@@ -721,7 +701,7 @@ void TfrmMain::Nouvelle_PartieClick()
 void TfrmMain::ConceptionClick()
 {
     Panel_MenuPrincipal->hide();
-    ApplyControls(control::ChangesOf(control::Command::Design));
+    ApplyCommand(control::Command::Design);
     DessineGrille();
     mnuNewClick();
     Panel_MenuJeu->show();
@@ -729,8 +709,7 @@ void TfrmMain::ConceptionClick()
 
 void TfrmMain::MnuQuitClick()
 {
-    FormFenetre->ListBox1->hide();
-    if (ShowFenetre(FText(1), FText(1), FText(2)) == 2)
+    if (Ask(control::line::LeaveGame) == 2)
         return;
     Panel_Options->hide();
     Panel_MenuJeu->hide();
@@ -741,14 +720,12 @@ void TfrmMain::MnuQuitClick()
 
 void TfrmMain::Quitter_JeuClick()
 {
-    FormFenetre->ListBox1->hide();
-    if (ShowFenetre(FText(34), FText(1), FText(2)) == 1)
+    if (Ask(control::line::QuitProgram) == 1)
         close();
 }
 
 void TfrmMain::mnuGenerateClick()
 {
-    GameState = GameStatus::Playing;
     const QString levelText = ComboBox2->Text();
     {
         const int level = control::LevelOfText(levelText, control::LevelNames(Lines()));
@@ -756,18 +733,15 @@ void TfrmMain::mnuGenerateClick()
         const control::WaitCursor hourglass;
         engine::GeneratePuzzle(m_board, m_random, m_lists, level);
     }
+    ApplyCommand(control::Command::Generate, levelText == FText(control::line::FirstLevel));
     DessineGrille();
-    const bool firstLevel = levelText == FText(control::line::FirstLevel);
-    ApplyControls(control::ChangesOf(control::Command::Generate, firstLevel));
     PickerOpen = false;
-    UpdateHintControls();
 }
 
 void TfrmMain::mnuNewClick()
 {
     m_board.ClearBoard();
-    GameState = GameStatus::Designing;
-    ApplyControls(control::ChangesOf(control::Command::NewDesign));
+    ApplyCommand(control::Command::NewDesign);
     m_board.CopyCurrentToStart();
     DessineGrille();
 }
@@ -776,10 +750,8 @@ void TfrmMain::mnuSolveClick()
 {
     PickerOpen = false;
     m_board.CopySolutionToCurrent();
+    ApplyCommand(control::Command::Solve);
     DessineGrille();
-    ApplyControls(control::ChangesOf(control::Command::Solve));
-    GameState = GameStatus::Finished;
-    UpdateHintControls();
 }
 
 void TfrmMain::mnuCheckClick()
@@ -799,6 +771,7 @@ void TfrmMain::mnuHintClick()
     PickerOpen = false;
     ElapsedSeconds += control::HintCost;
     const engine::HintChoice hint = engine::ChooseHint(m_board, m_random, m_lists);
+    UpdateHintControls();
     DessineGrille();
     switch (hint.kind) {
     case engine::HintChoice::Kind::WrongPieces:
@@ -814,9 +787,7 @@ void TfrmMain::mnuHintClick()
     m_hintCell = hint.cell;
     m_hintValue = hint.value;
     m_hintRedraws = 15;
-    UpdateStatusBar();
     DessineGrille();
-    UpdateHintControls();
     FMessage(FText(control::line::HintPlaced));
     // After the message, whose own sound would cut this one off at once.
     JoueSon(control::sound::HintGiven.toString());
@@ -857,7 +828,7 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
 
 QString TfrmMain::GameFolder()
 {
-    return control::GameDataFolder(FText(0));
+    return control::GameDataFolder(FText(control::line::GameName));
 }
 
 void TfrmMain::mnuSaveClick()
@@ -918,12 +889,9 @@ void TfrmMain::mnuLoadClick()
         Panel_MenuJeu->show();
     }
     PickerOpen = false;
-    ApplyControls(control::ChangesOf(control::Command::Load,
-                                     ComboBox2->currentText() == FText(control::line::FirstLevel)));
-    GameState = GameStatus::Playing;
-    UpdateHintControls();
+    ApplyCommand(control::Command::Load,
+                 ComboBox2->currentText() == FText(control::line::FirstLevel));
     DessineGrille();
-    UpdateStatusBar();
 }
 
 void TfrmMain::mnuPrintClick()
@@ -957,46 +925,32 @@ void TfrmMain::ValidateDesignClick()
     const control::DesignVerdict verdict = control::ValidateDesign(m_board, m_lists);
     if (!verdict.accepted) {
         FMessage(FText(control::line::DesignRefused));
-        ApplyControls(control::ChangesOf(control::Command::ValidateRefused));
+        ApplyCommand(control::Command::ValidateRefused);
         return;
     }
-    FormFenetre->ListBox1->hide();
-    ShowFenetre(control::DesignAcceptedText(verdict.grade, Lines()), FText(control::line::Yes),
-                QString());
+    Tell(control::DesignAcceptedText(verdict.grade, Lines()));
     m_board.CopyCurrentToStart();
-    GameState = GameStatus::Playing;
+    ApplyCommand(control::Command::ValidateAccepted);
     DessineGrille();
-    ApplyControls(control::ChangesOf(control::Command::ValidateAccepted));
-    UpdateHintControls();
 }
 
 void TfrmMain::PauseGame()
 {
-    GameState = GameStatus::Paused;
-    ApplyControls(control::ChangesOf(control::Command::Pause));
-    UpdateHintControls();
+    ApplyCommand(control::Command::Pause);
     m_board.CopyCurrentToSpare();
 }
 
 void TfrmMain::ResumeGame()
 {
-    GameState = GameStatus::Playing;
-    ApplyControls(control::ChangesOf(control::Command::Resume));
     m_board.CopySpareToCurrent();
-    UpdateHintControls();
+    ApplyCommand(control::Command::Resume);
     DessineGrille();
 }
 
 void TfrmMain::BtRejoueClick()
 {
-    if (control::NewPuzzleAsks(GameState)) {
-        FormFenetre->ListBox1->hide();
-        if (ShowFenetre(FText(control::line::NewPuzzleQuestion), FText(control::line::Yes),
-                        FText(control::line::No))
-            == 2)
-            return;
-    }
-    mnuGenerateClick();
+    if (!control::NewPuzzleAsks(GameState) || Ask(control::line::NewPuzzleQuestion) == 1)
+        mnuGenerateClick();
 }
 void TfrmMain::ScoresClick()
 {
@@ -1021,7 +975,7 @@ void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
     // The hit tests work in window coordinates; the surface lies one pixel in.
     const QPoint point = position + Image32View->pos();
     const control::ClickResult click = control::DecideClick(
-        {GameState, PickerOpen, PickerChoice, button == Qt::LeftButton, point}, HitArea(), m_board,
+        {GameState, PickerOpen, PickerChoice, button == Qt::LeftButton, point}, Geometry(), m_board,
         {PickedX, PickedY});
     if (click.pickerCorner) {
         PickerLeft = click.pickerCorner->x();
@@ -1035,13 +989,13 @@ void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
         PickerOpen = true;
         PickedX = click.cell.x;
         PickedY = click.cell.y;
-        PickerChoice = control::NoChoice;
+        PickerChoice = ring::NoChoice;
         JoueSon(control::sound::RingOpens.toString());
         PickerSpin = 36;
         return;
     case Kind::Dismiss:
         PickerOpen = false;
-        PickerChoice = control::NoChoice;
+        PickerChoice = ring::NoChoice;
         return;
     case Kind::Close:
         PickerOpen = false;
@@ -1064,7 +1018,7 @@ void TfrmMain::Image32MouseMove(QPoint position)
 {
     MouseX = position.x();
     MouseY = position.y();
-    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea(),
+    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, Geometry(),
                                   {PickerLeft, PickerTop}))
         PickerOpen = false;
 }
@@ -1092,6 +1046,8 @@ void TfrmMain::PlacePionDansGrille()
         DessineGrille();
         return;
     case Kind::Played:
+        // The 80th piece takes the hint away; erasing one of them gives it back.
+        UpdateHintControls();
         DessineGrille();
         CheckGameEnd();
         return;
@@ -1102,17 +1058,25 @@ void TfrmMain::CheckGameEnd()
 {
     if (!control::GridComplete(m_board, ForceComplete))
         return;
-    ApplyControls(control::ChangesOf(control::Command::GameEnd));
-    GameState = GameStatus::Finished;
-    UpdateHintControls();
+    ApplyCommand(control::Command::GameEnd);
     JoueSon(control::sound::GameWon.toString());
     const QString time = control::TimeText(ElapsedSeconds, control::TimeWordsFrom(Lines()));
-    FormFenetre->ListBox1->hide();
-    ShowFenetre(control::EndOfGameText(time, Lines()), FText(control::line::Yes), QString());
+    Tell(control::EndOfGameText(time, Lines()));
     // A score that cannot be written is told, and the menu buttons still come back.
     Guarded([this] { AjouteScore(); });
-    ApplyControls(control::ChangesOf(control::Command::AfterEndMessage));
-    UpdateStatusBar();
+    ApplyCommand(control::Command::AfterEndMessage);
+}
+
+int TfrmMain::Ask(int questionLine)
+{
+    FormFenetre->ListBox1->hide();
+    return ShowFenetre(FText(questionLine), FText(control::line::Yes), FText(control::line::No));
+}
+
+void TfrmMain::Tell(const QString& text)
+{
+    FormFenetre->ListBox1->hide();
+    ShowFenetre(text, FText(control::line::Yes), QString());
 }
 
 control::LineLookup TfrmMain::Lines()
@@ -1120,7 +1084,7 @@ control::LineLookup TfrmMain::Lines()
     return [this](int n) { return FText(n); };
 }
 
-control::BoardArea TfrmMain::HitArea() const
+BoardGeometry TfrmMain::Geometry() const
 {
     return {BoardLeft, BoardTop,  Image1Virtuel.width(), Image1Virtuel.height(),
             CellWidth, CellHeight};
@@ -1157,8 +1121,11 @@ QWidget* TfrmMain::ControlWidget(control::Control c) const
     return nullptr;
 }
 
-void TfrmMain::ApplyControls(const control::ControlChanges& changes)
+void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
 {
+    const control::ControlChanges changes = control::ChangesOf(command, firstLevel);
+    if (changes.state)
+        GameState = *changes.state;
     switch (changes.clock) {
     case control::ClockChange::StartFromZero:
         ElapsedSeconds = 0;
@@ -1182,6 +1149,8 @@ void TfrmMain::ApplyControls(const control::ControlChanges& changes)
         if (change.shown)
             widget->setVisible(*change.shown);
     }
+    UpdateHintControls();
+    UpdateStatusBar();
 }
 
 void TfrmMain::UpdateHintControls()

@@ -169,16 +169,16 @@ public:
     GameStatus GameState = GameStatus::Idle;
     double ElapsedSeconds = 0;
     bool ForceComplete = false;
-    int CellWidth = 60;
-    int CellHeight = 60;
-    int BoardLeft = 298;
-    int BoardTop = 140;
+    int CellWidth = BoardGeometry{}.cellWidth;
+    int CellHeight = BoardGeometry{}.cellHeight;
+    int BoardLeft = BoardGeometry::PlaceLeft;
+    int BoardTop = BoardGeometry::PlaceTop;
     bool PickerOpen = false;
     int PickerLeft = 0;
     int PickerTop = 0;
     int PickedX = 0;
     int PickedY = 0;
-    int PickerChoice = -2;
+    int PickerChoice = ring::NoChoice;
     int PickerSpin = 0;
     int MouseX = 0;
     int MouseY = 0;
@@ -193,7 +193,9 @@ public:
     presentation::BoardPictures PieceImages;
     std::array<QVector<QImage>, 3> FaceLists; // normal (ImageList2), hot (3), disabled (4)
     QImage Image32;
-    const QRect Image1Virtuel{298, 140, 540, 540}; // the board's place, a geometry reference
+    const QRect Image1Virtuel = BoardGeometry{}.Rect(); // the board's place, a geometry reference
+    // The board's place and cells as they are now, from the fields above.
+    [[nodiscard]] BoardGeometry Geometry() const;
 
     QTimer Timer1; // game clock, 100 ms, runs from the start of a game to its end
     QTimer Timer2; // board redraw, 100 ms
@@ -289,10 +291,14 @@ private:
     void LoadThemePictures(QString& theme);
     void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
     [[nodiscard]] control::LineLookup Lines();
-    [[nodiscard]] control::BoardArea HitArea() const;
+    // The message window without its list: a yes / no question of the language file (its answer,
+    // 1 or 2), or a text with one button.
+    int Ask(int questionLine);
+    void Tell(const QString& text);
     [[nodiscard]] QWidget* ControlWidget(control::Control c) const;
-    // Switches the clock and the controls as a command does.
-    void ApplyControls(const control::ControlChanges& changes);
+    // Applies all of a command's effects in one step, after its board change: the state it
+    // enters, the clock, the controls it switches, the hint's availability and the status bar.
+    void ApplyCommand(control::Command command, bool firstLevel = false);
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
     void ValidateDesignClick();
