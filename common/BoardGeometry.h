@@ -15,6 +15,20 @@ constexpr int Size = 160; // the ring's square: its choices lie within it
 constexpr int Offset = 90; // from a cell's centre to the ring's corner, each way
 } // namespace ring
 
+// The piece ring as the window keeps it: painted, hit-tested and moved by the mouse.
+struct PieceRing
+{
+    bool open = false;
+    int left = 0; // the ring's reference corner
+    int top = 0;
+    int pickedX = 0; // the cell the ring belongs to
+    int pickedY = 0;
+    int choice = ring::NoChoice; // the position under the mouse
+    int spin = 0; // radians still to turn, lowered by one for every choice drawn
+    int mouseX = 0; // the mouse on the board surface
+    int mouseY = 0;
+};
+
 struct BoardGeometry
 {
     // The board's place on the client area: its top-left corner and its side.

@@ -76,6 +76,37 @@ ClickResult DecideClick(const ClickInput& input,
     return result;
 }
 
+ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine::Board& board)
+{
+    using Kind = ClickResult::Kind;
+    constexpr int OpeningSpin = 36;
+    if (click.pickerCorner) {
+        picker.left = click.pickerCorner->x();
+        picker.top = click.pickerCorner->y();
+    }
+    if (click.kind != Kind::Ignore)
+        picker.open = click.kind == Kind::OpenRing;
+    switch (click.kind) {
+    case Kind::OpenRing:
+        picker.pickedX = click.cell.x;
+        picker.pickedY = click.cell.y;
+        picker.choice = ring::NoChoice;
+        picker.spin = OpeningSpin;
+        break;
+    case Kind::Dismiss:
+        picker.choice = ring::NoChoice;
+        break;
+    case Kind::ToggleMark:
+        board.CandidateMarks[picker.pickedX][picker.pickedY][click.value] ^= 1;
+        break;
+    case Kind::Ignore:
+    case Kind::Close:
+    case Kind::Place:
+        break;
+    }
+    return click.kind;
+}
+
 bool RingClosesOnMove(
     bool pickerOpen, int pickerChoice, QPoint point, const BoardGeometry& area, QPoint pickerCorner)
 {

@@ -67,6 +67,10 @@ struct ClickResult
                                       const engine::Board& board,
                                       engine::Cell pickedCell);
 
+// Applies a click's result to the ring (and to the marks: a toggled mark); returns its kind,
+// which leaves to the caller the ring's sound and the placement into the picked cell.
+ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine::Board& board);
+
 // The ring's choices lie within ring::Size pixels right of and below its corner. An open ring
 // with nothing hovered closes when the pointer leaves both the board's surroundings
 // and the ring's own square; a hovered choice keeps it open wherever the pointer goes. The square

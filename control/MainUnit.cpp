@@ -30,6 +30,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
@@ -521,24 +523,12 @@ void TfrmMain::DessineGrille()
     // Input arrives between redraws through the event loop; a redraw never starts another.
     if (m_painting)
         return;
-    m_painting = true;
-    struct Reset
-    {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_painting};
+    const QScopedValueRollback<bool> painting(m_painting, true);
 
     BoardCursor = Qt::ArrowCursor;
     Panel_MenuJeu->move(Panel_MenuJeu->x(), BoardTop);
-    presentation::PickerView picker{PickerOpen, PickerLeft, PickerTop, PickerChoice,
-                                    PickerSpin, MouseX,     MouseY};
-    presentation::BoardCounters counters{ShakeCount, CheckFlash};
     const bool hovered = presentation::PaintBoard(
-        Image32, {m_board, GameState, Geometry(), picker, counters, m_random, PieceImages});
-    PickerChoice = picker.choice;
-    PickerSpin = picker.spin;
-    ShakeCount = counters.shakeCount;
-    CheckFlash = counters.checkFlash;
+        Image32, {m_board, GameState, Geometry(), Ring, Counters, m_random, PieceImages});
     BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
     if (m_hintRedraws > 0) {
         --m_hintRedraws;
@@ -840,6 +830,13 @@ void TfrmMain::mnuSaveClick()
     FMessage(FText(control::line::GameSaved));
 }
 
+void TfrmMain::OpenList(const QString& kind)
+{
+    FormFenetre->setWindowTitle(kind);
+    FillList(kind);
+    FormFenetre->ListBox1->show();
+}
+
 void TfrmMain::FillList(const QString& kind)
 {
     FormFenetre->ListBox1->clear();
@@ -853,36 +850,23 @@ void TfrmMain::FillList(const QString& kind)
 void TfrmMain::mnuLoadClick()
 {
     PickerOpen = false;
-    const QString folder = GameFolder();
-    FormFenetre->setWindowTitle(QStringLiteral("charge"));
-    FillList(QStringLiteral("charge"));
-    FormFenetre->ListBox1->show();
-    QString question = FText(control::line::LoadTitle);
-    double elapsed = 0;
-    for (;;) {
+    OpenList(QStringLiteral("charge"));
+    const auto hideList = qScopeGuard([this] { FormFenetre->ListBox1->hide(); });
+    const auto choose = [this](const QString& question) -> std::optional<QString> {
         const int answer
             = ShowFenetre(question, QStringLiteral("Charger"), QStringLiteral("Annuler"));
         const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
-        const int row = selected.isEmpty() ? -1 : FormFenetre->ListBox1->row(selected.first());
-        if (answer == 2 || row < 0) {
-            FormFenetre->ListBox1->hide();
-            return;
-        }
-        // Reads and checks the whole line first: a bad line leaves the game in progress
-        // untouched. A line gone from the file is told in the title, over the list as it is now.
-        try {
-            elapsed = control::LoadSavedGame(folder, FormFenetre->LineOf(row), m_board);
-            break;
-        } catch (const control::LineGoneError&) {
-            question = control::LineGoneMessage;
-            FillList(QStringLiteral("charge"));
-        } catch (...) {
-            FormFenetre->ListBox1->hide();
-            throw;
-        }
-    }
-    FormFenetre->ListBox1->hide();
-    ElapsedSeconds = elapsed;
+        if (answer == 2 || selected.isEmpty())
+            return std::nullopt;
+        return FormFenetre->LineOf(FormFenetre->ListBox1->row(selected.first()));
+    };
+    // Reads and checks the whole line first: a bad line leaves the game in progress untouched.
+    const std::optional<double> elapsed
+        = control::LoadChosenGame(GameFolder(), m_board, FText(control::line::LoadTitle), choose,
+                                  [this] { FillList(QStringLiteral("charge")); });
+    if (!elapsed)
+        return;
+    ElapsedSeconds = *elapsed;
     if (Panel_MenuPrincipal->isVisible()) {
         Panel_MenuPrincipal->hide();
         BtValider->hide();
@@ -954,9 +938,7 @@ void TfrmMain::BtRejoueClick()
 }
 void TfrmMain::ScoresClick()
 {
-    FormFenetre->setWindowTitle(QStringLiteral("scores"));
-    FillList(QStringLiteral("scores"));
-    FormFenetre->ListBox1->show();
+    OpenList(QStringLiteral("scores"));
     if (ShowFenetre(FText(control::line::ScoresTitle), QStringLiteral("OUI"), QString()) == 1)
         FormFenetre->ListBox1->hide();
 }
@@ -973,43 +955,21 @@ void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
 {
     using Kind = control::ClickResult::Kind;
     // The hit tests work in window coordinates; the surface lies one pixel in.
-    const QPoint point = position + Image32View->pos();
-    const control::ClickResult click = control::DecideClick(
-        {GameState, PickerOpen, PickerChoice, button == Qt::LeftButton, point}, Geometry(), m_board,
-        {PickedX, PickedY});
-    if (click.pickerCorner) {
-        PickerLeft = click.pickerCorner->x();
-        PickerTop = click.pickerCorner->y();
-    }
-    auto& marks = m_board.CandidateMarks;
-    switch (click.kind) {
-    case Kind::Ignore:
-        return;
+    const control::ClickInput input{GameState, PickerOpen, PickerChoice, button == Qt::LeftButton,
+                                    position + Image32View->pos()};
+    const control::ClickResult click
+        = control::DecideClick(input, Geometry(), m_board, {PickedX, PickedY});
+    switch (control::ApplyClick(click, Ring, m_board)) {
     case Kind::OpenRing:
-        PickerOpen = true;
-        PickedX = click.cell.x;
-        PickedY = click.cell.y;
-        PickerChoice = ring::NoChoice;
         JoueSon(control::sound::RingOpens.toString());
-        PickerSpin = 36;
-        return;
-    case Kind::Dismiss:
-        PickerOpen = false;
-        PickerChoice = ring::NoChoice;
-        return;
-    case Kind::Close:
-        PickerOpen = false;
         return;
     case Kind::Place:
-        PickerOpen = false;
         PlacePionDansGrille();
         // Shaken and cleared even when the piece was refused.
         ShakeCount = 100;
-        marks[PickedX][PickedY].fill(0);
+        m_board.CandidateMarks[PickedX][PickedY].fill(0);
         return;
-    case Kind::ToggleMark:
-        PickerOpen = false;
-        marks[PickedX][PickedY][click.value] ^= 1;
+    default:
         return;
     }
 }
@@ -1092,33 +1052,11 @@ BoardGeometry TfrmMain::Geometry() const
 
 QWidget* TfrmMain::ControlWidget(control::Control c) const
 {
-    switch (c) {
-    case control::Control::Solve:
-        return BtSolve;
-    case control::Control::Rejoue:
-        return BtRejoue;
-    case control::Control::Check:
-        return btCheck;
-    case control::Control::Print:
-        return BtPrint;
-    case control::Control::Charger:
-        return BtCharger;
-    case control::Control::Options:
-        return BtOptions;
-    case control::Control::Save:
-        return BtSave;
-    case control::Control::Valider:
-        return BtValider;
-    case control::Control::Quitter:
-        return BtQuitter;
-    case control::Control::HintPanel:
-        return PanelBtHint;
-    case control::Control::HintPicture:
-        return ImageBtHint;
-    case control::Control::Paused:
-        return PanPaused;
-    }
-    return nullptr;
+    // In the order of control::Control.
+    const std::array<QWidget*, control::ControlCount> widgets{
+        BtSolve, BtRejoue,  btCheck,   BtPrint,     BtCharger,   BtOptions,
+        BtSave,  BtValider, BtQuitter, PanelBtHint, ImageBtHint, PanPaused};
+    return widgets[static_cast<std::size_t>(c)];
 }
 
 void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
@@ -1126,20 +1064,12 @@ void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
     const control::ControlChanges changes = control::ChangesOf(command, firstLevel);
     if (changes.state)
         GameState = *changes.state;
-    switch (changes.clock) {
-    case control::ClockChange::StartFromZero:
+    if (changes.clock == control::ClockChange::StartFromZero)
         ElapsedSeconds = 0;
-        Timer1.start();
-        break;
-    case control::ClockChange::Start:
-        Timer1.start();
-        break;
-    case control::ClockChange::Stop:
+    if (changes.clock == control::ClockChange::Stop)
         Timer1.stop();
-        break;
-    case control::ClockChange::Keep:
-        break;
-    }
+    else if (changes.clock != control::ClockChange::Keep)
+        Timer1.start();
     for (int c = 0; c < control::ControlCount; ++c) {
         const auto control = static_cast<control::Control>(c);
         QWidget* widget = ControlWidget(control);

@@ -1,9 +1,9 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #pragma once
 
+#include "common/GameState.h"
 #include "control/BoardInput.h"
 #include "control/GameFlow.h"
-#include "common/GameState.h"
 #include "control/Settings.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"
@@ -173,18 +173,20 @@ public:
     int CellHeight = BoardGeometry{}.cellHeight;
     int BoardLeft = BoardGeometry::PlaceLeft;
     int BoardTop = BoardGeometry::PlaceTop;
-    bool PickerOpen = false;
-    int PickerLeft = 0;
-    int PickerTop = 0;
-    int PickedX = 0;
-    int PickedY = 0;
-    int PickerChoice = ring::NoChoice;
-    int PickerSpin = 0;
-    int MouseX = 0;
-    int MouseY = 0;
+    PieceRing Ring; // the piece ring; the fields below name its parts
+    bool& PickerOpen = Ring.open;
+    int& PickerLeft = Ring.left;
+    int& PickerTop = Ring.top;
+    int& PickedX = Ring.pickedX;
+    int& PickedY = Ring.pickedY;
+    int& PickerChoice = Ring.choice;
+    int& PickerSpin = Ring.spin;
+    int& MouseX = Ring.mouseX;
+    int& MouseY = Ring.mouseY;
     Qt::CursorShape BoardCursor = Qt::ArrowCursor;
-    int ShakeCount = 0;
-    std::uint8_t CheckFlash = 0;
+    presentation::BoardCounters Counters; // the redraw's counters, named below
+    int& ShakeCount = Counters.shakeCount;
+    std::uint8_t& CheckFlash = Counters.checkFlash;
     ScreenMode DisplayMode;
     QString CheminAppli; // the program's folder, with its trailing separator
 
@@ -305,6 +307,8 @@ private:
     // Fills the message window's list with the lines of the file of that kind ("scores" or
     // "charge") as they are now.
     void FillList(const QString& kind);
+    // Titles the message window with the kind, fills its list and shows it.
+    void OpenList(const QString& kind);
     void DrawHintDigit();
 
     engine::Board m_board;

@@ -135,7 +135,7 @@ void DrawSeparators(QPainter& painter, const BoardGeometry& g, engine::Random& r
 // The open ring, turning while its spin lasts; notes the choice under the mouse.
 void DrawRing(QPainter& painter, const BoardScene& scene)
 {
-    PickerView& picker = scene.picker;
+    PieceRing& picker = scene.picker;
     DrawPicture(painter, picker.left - 5, picker.top - 5, scene.pictures.Piece(25));
     picker.choice = ring::NoChoice;
     for (int i = ring::Erase; i <= ring::LastDigit; ++i) {

@@ -16,18 +16,6 @@
 
 namespace presentation {
 
-// The piece ring as the painting sees it; choice and spin are written back.
-struct PickerView
-{
-    bool open = false;
-    int left = 0;
-    int top = 0;
-    int choice = ring::NoChoice; // or a ring position
-    int spin = 0; // radians still to turn, lowered by one for every choice drawn
-    int mouseX = 0;
-    int mouseY = 0;
-};
-
 // The theme's board pictures together with their 20 x 20 mark copies, made once per theme so
 // that a board full of marks costs no scaling at every redraw.
 class BoardPictures
@@ -71,7 +59,7 @@ struct BoardScene
     const engine::Board& board;
     GameStatus state;
     BoardGeometry geometry;
-    PickerView& picker;
+    PieceRing& picker; // its choice and spin are written back
     BoardCounters& counters;
     engine::Random& random;
     const BoardPictures& pictures;
