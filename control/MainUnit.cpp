@@ -993,25 +993,17 @@ void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
 void TfrmMain::PlacePionDansGrille()
 {
     using Kind = control::PlacementResult::Kind;
-    const int value = control::ValueOfChoice(PickerChoice);
-    const control::PlacementResult placed
-        = control::PlacePiece(m_board, GameState, {PickedX, PickedY}, value);
+    const control::PlacementResult placed = control::PlacePiece(
+        m_board, GameState, {PickedX, PickedY}, control::ValueOfChoice(PickerChoice));
     if (!placed.sound.isEmpty())
         JoueSon(placed.sound.toString());
-    switch (placed.kind) {
-    case Kind::Ignored:
-    case Kind::Refused:
+    if (placed.kind != Kind::Played && placed.kind != Kind::Designed)
         return;
-    case Kind::Designed:
-        DessineGrille();
-        return;
-    case Kind::Played:
-        // The 80th piece takes the hint away; erasing one of them gives it back.
-        UpdateHintControls();
-        DessineGrille();
+    // The 80th piece takes the hint away; erasing one of them gives it back.
+    UpdateHintControls();
+    DessineGrille();
+    if (placed.kind == Kind::Played)
         CheckGameEnd();
-        return;
-    }
 }
 
 void TfrmMain::CheckGameEnd()
