@@ -1017,6 +1017,8 @@ void TfrmMain::CheckGameEnd()
     // A score that cannot be written is told, and the menu buttons still come back.
     Guarded([this] { AjouteScore(); });
     ApplyCommand(control::Command::AfterEndMessage);
+    // No redraw follows: the status bar shows the stopped clock from now on.
+    UpdateStatusBar();
 }
 
 int TfrmMain::Ask(int questionLine)
@@ -1072,7 +1074,6 @@ void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
             widget->setVisible(*change.shown);
     }
     UpdateHintControls();
-    UpdateStatusBar();
 }
 
 void TfrmMain::UpdateHintControls()

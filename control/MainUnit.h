@@ -299,7 +299,8 @@ private:
     void Tell(const QString& text);
     [[nodiscard]] QWidget* ControlWidget(control::Control c) const;
     // Applies all of a command's effects in one step, after its board change: the state it
-    // enters, the clock, the controls it switches, the hint's availability and the status bar.
+    // enters, the clock, the controls it switches and the hint's availability. The status bar
+    // follows at the next redraw.
     void ApplyCommand(control::Command command, bool firstLevel = false);
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
