@@ -84,6 +84,19 @@ QString DesignAcceptedText(int grade, const LineLookup& text)
         + text(LevelNameLine(grade)) + u'.';
 }
 
+int HintMessageLine(engine::HintChoice::Kind kind)
+{
+    switch (kind) {
+    case engine::HintChoice::Kind::WrongPieces:
+        return line::WrongPiecesShown;
+    case engine::HintChoice::Kind::NoHint:
+        return line::NoHintFound;
+    case engine::HintChoice::Kind::Placed:
+        break;
+    }
+    return line::HintPlaced;
+}
+
 namespace {
 
 constexpr ControlChange On{true, std::nullopt};

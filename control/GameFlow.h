@@ -6,6 +6,7 @@
 #include "control/GameTexts.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"
+#include "engine/Hint.h"
 
 #include <array>
 #include <cstdint>
@@ -81,6 +82,9 @@ struct DesignVerdict
 {
     return state == GameStatus::Playing && filledCells < 80;
 }
+
+// The language line that tells the player what a hint did.
+[[nodiscard]] int HintMessageLine(engine::HintChoice::Kind kind);
 
 // The controls of the game menu and the hint panel that the commands switch.
 enum class Control : std::uint8_t {

@@ -763,24 +763,19 @@ void TfrmMain::mnuHintClick()
     const engine::HintChoice hint = engine::ChooseHint(m_board, m_random, m_lists);
     UpdateHintControls();
     DessineGrille();
-    switch (hint.kind) {
-    case engine::HintChoice::Kind::WrongPieces:
+    const bool placed = hint.kind == engine::HintChoice::Kind::Placed;
+    if (hint.kind == engine::HintChoice::Kind::WrongPieces)
         CheckFlash = 15;
-        FMessage(FText(control::line::WrongPiecesShown));
-        return;
-    case engine::HintChoice::Kind::NoHint:
-        FMessage(FText(control::line::NoHintFound));
-        return;
-    case engine::HintChoice::Kind::Placed:
-        break;
+    if (placed) {
+        m_hintCell = hint.cell;
+        m_hintValue = hint.value;
+        m_hintRedraws = 15;
+        DessineGrille();
     }
-    m_hintCell = hint.cell;
-    m_hintValue = hint.value;
-    m_hintRedraws = 15;
-    DessineGrille();
-    FMessage(FText(control::line::HintPlaced));
+    FMessage(FText(control::HintMessageLine(hint.kind)));
     // After the message, whose own sound would cut this one off at once.
-    JoueSon(control::sound::HintGiven.toString());
+    if (placed)
+        JoueSon(control::sound::HintGiven.toString());
 }
 void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sounds)
 {
