@@ -8,38 +8,38 @@ namespace {
 // The point is within the ring's square, bounds included.
 bool WithinRing(QPoint point, QPoint pickerCorner)
 {
-    return pickerCorner.x() <= point.x() && point.x() <= pickerCorner.x() + RingSize
-        && pickerCorner.y() <= point.y() && point.y() <= pickerCorner.y() + RingSize;
+    return QRect(pickerCorner, QSize(ring::Size + 1, ring::Size + 1)).contains(point);
 }
 
 } // namespace
 
-engine::Cell CellAt(QPoint point, const BoardArea& area)
+engine::Cell CellAt(QPoint point, const BoardGeometry& area)
 {
     // C++ integer division truncates toward zero, as the hit test wants.
     return {(point.x() - area.left) / area.cellWidth, (point.y() - area.top) / area.cellHeight};
 }
 
-bool InsideBoard(QPoint point, const BoardArea& area)
+bool InsideBoard(QPoint point, const BoardGeometry& area)
 {
-    return area.left + InnerMargin <= point.x() && point.x() <= area.left + area.width - InnerMargin
-        && area.top + InnerMargin <= point.y() && point.y() <= area.top + area.height - InnerMargin;
+    constexpr int margin = BoardGeometry::InnerMargin;
+    return area.left + margin <= point.x() && point.x() <= area.left + area.width - margin
+        && area.top + margin <= point.y() && point.y() <= area.top + area.height - margin;
 }
 
-bool NearBoard(QPoint point, const BoardArea& area)
+bool NearBoard(QPoint point, const BoardGeometry& area)
 {
     return area.left - 35 < point.x() && point.x() < area.left + area.width + 20
         && area.top - 35 < point.y() && point.y() < area.top + area.height + 20;
 }
 
-QPoint PickerCorner(engine::Cell cell, const BoardArea& area)
+QPoint PickerCorner(engine::Cell cell, const BoardGeometry& area)
 {
-    return {cell.x * area.cellWidth - 90 + area.left + area.cellWidth / 2,
-            cell.y * area.cellHeight - 90 + area.top + area.cellHeight / 2};
+    return {cell.x * area.cellWidth - ring::Offset + area.left + area.cellWidth / 2,
+            cell.y * area.cellHeight - ring::Offset + area.top + area.cellHeight / 2};
 }
 
 ClickResult DecideClick(const ClickInput& input,
-                        const BoardArea& area,
+                        const BoardGeometry& area,
                         const engine::Board& board,
                         engine::Cell pickedCell)
 {
@@ -61,25 +61,56 @@ ClickResult DecideClick(const ClickInput& input,
     }
 
     result.cell = pickedCell;
-    // Only 1 to 10 name a choice: a position outside them would place no valid value.
-    if (input.pickerChoice < 1 || input.pickerChoice > 10) {
+    // Only erase and the digits name a choice: a position outside them would place no valid value.
+    if (input.pickerChoice < ring::Erase || input.pickerChoice > ring::LastDigit) {
         result.kind = Kind::Dismiss;
         return result;
     }
     result.value = ValueOfChoice(input.pickerChoice);
     if (input.leftButton)
         result.kind = Kind::Place;
-    else if (input.pickerChoice >= 2)
+    else if (input.pickerChoice >= ring::FirstDigit)
         result.kind = Kind::ToggleMark;
     else
         result.kind = Kind::Close;
     return result;
 }
 
-bool RingClosesOnMove(
-    bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area, QPoint pickerCorner)
+ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine::Board& board)
 {
-    return pickerOpen && pickerChoice == NoChoice && !NearBoard(point, area)
+    using Kind = ClickResult::Kind;
+    constexpr int OpeningSpin = 36;
+    if (click.pickerCorner) {
+        picker.left = click.pickerCorner->x();
+        picker.top = click.pickerCorner->y();
+    }
+    if (click.kind != Kind::Ignore)
+        picker.open = click.kind == Kind::OpenRing;
+    switch (click.kind) {
+    case Kind::OpenRing:
+        picker.pickedX = click.cell.x;
+        picker.pickedY = click.cell.y;
+        picker.choice = ring::NoChoice;
+        picker.spin = OpeningSpin;
+        break;
+    case Kind::Dismiss:
+        picker.choice = ring::NoChoice;
+        break;
+    case Kind::ToggleMark:
+        board.CandidateMarks[picker.pickedX][picker.pickedY][click.value] ^= 1;
+        break;
+    case Kind::Ignore:
+    case Kind::Close:
+    case Kind::Place:
+        break;
+    }
+    return click.kind;
+}
+
+bool RingClosesOnMove(
+    bool pickerOpen, int pickerChoice, QPoint point, const BoardGeometry& area, QPoint pickerCorner)
+{
+    return pickerOpen && pickerChoice == ring::NoChoice && !NearBoard(point, area)
         && !WithinRing(point, pickerCorner);
 }
 

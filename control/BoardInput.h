@@ -1,6 +1,7 @@
 // Mouse and keyboard on the board: the hit tests, where the piece ring opens, what a click does.
 #pragma once
 
+#include "common/BoardGeometry.h"
 #include "common/GameState.h"
 #include "engine/Board.h"
 
@@ -11,46 +12,31 @@
 
 namespace control {
 
-// The board rectangle in window coordinates and the size of its cells.
-struct BoardArea
-{
-    int left = 298;
-    int top = 140;
-    int width = 540;
-    int height = 540;
-    int cellWidth = 60;
-    int cellHeight = 60;
-};
-
-// A click opens the ring only this far inside the board's edge (bounds included).
-constexpr int InnerMargin = 4;
-
 // The cell under a point. The division truncates toward zero, so a point a few pixels left of or
 // above the board gives column or row 0, not -1.
-[[nodiscard]] engine::Cell CellAt(QPoint point, const BoardArea& area);
+[[nodiscard]] engine::Cell CellAt(QPoint point, const BoardGeometry& area);
 
 // The point is within the board shrunk by the inner margin on every side, bounds included.
-[[nodiscard]] bool InsideBoard(QPoint point, const BoardArea& area);
+[[nodiscard]] bool InsideBoard(QPoint point, const BoardGeometry& area);
 
 // The point is strictly within the board widened by 35 pixels on the left and the top and by
 // 20 on the right and the bottom: the surroundings an open ring with nothing hovered needs.
-[[nodiscard]] bool NearBoard(QPoint point, const BoardArea& area);
+[[nodiscard]] bool NearBoard(QPoint point, const BoardGeometry& area);
 
-// The ring's reference corner for a cell: the cell's centre minus 90 pixels each way.
-[[nodiscard]] QPoint PickerCorner(engine::Cell cell, const BoardArea& area);
+// The ring's reference corner for a cell: the cell's centre minus the ring's offset each way.
+[[nodiscard]] QPoint PickerCorner(engine::Cell cell, const BoardGeometry& area);
 
-// Ring positions: 1 erase, 2 to 10 the digits 1 to 9; anything else means nothing hovered.
-constexpr int NoChoice = -2;
+// The value a ring position places: -1 erase, 0..8 the digits.
 [[nodiscard]] constexpr int ValueOfChoice(int choice)
 {
-    return choice - 2; // -1 erase, 0..8 the digits
+    return choice - ring::FirstDigit;
 }
 
 struct ClickInput
 {
     GameStatus state = GameStatus::Idle;
     bool pickerOpen = false;
-    int pickerChoice = NoChoice;
+    int pickerChoice = ring::NoChoice;
     bool leftButton = true;
     QPoint point; // window coordinates
 };
@@ -77,19 +63,24 @@ struct ClickResult
 // the hovered choice is placed (left button) or marked (any other), from anywhere on the board
 // image. pickedCell is the cell the open ring belongs to.
 [[nodiscard]] ClickResult DecideClick(const ClickInput& input,
-                                      const BoardArea& area,
+                                      const BoardGeometry& area,
                                       const engine::Board& board,
                                       engine::Cell pickedCell);
 
-// The ring's square: its choices lie within RingSize pixels right of and below its corner.
-constexpr int RingSize = 160;
+// Applies a click's result to the ring (and to the marks: a toggled mark); returns its kind,
+// which leaves to the caller the ring's sound and the placement into the picked cell.
+ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine::Board& board);
 
-// An open ring with nothing hovered closes when the pointer leaves both the board's surroundings
+// The ring's choices lie within ring::Size pixels right of and below its corner. An open ring
+// with nothing hovered closes when the pointer leaves both the board's surroundings
 // and the ring's own square; a hovered choice keeps it open wherever the pointer goes. The square
 // counts because the outer choices of an edge cell's ring lie beyond the board's surroundings: a
 // move onto one of them faster than a redraw must not close the ring before it is hovered.
-[[nodiscard]] bool RingClosesOnMove(
-    bool pickerOpen, int pickerChoice, QPoint point, const BoardArea& area, QPoint pickerCorner);
+[[nodiscard]] bool RingClosesOnMove(bool pickerOpen,
+                                    int pickerChoice,
+                                    QPoint point,
+                                    const BoardGeometry& area,
+                                    QPoint pickerCorner);
 
 // Releasing the main keyboard's "1" while the player is named "Malbérun" makes the next
 // completion check end the game as complete.

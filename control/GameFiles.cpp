@@ -275,6 +275,25 @@ double LoadSavedGame(const QString& gameFolder, const QString& line, engine::Boa
     return game.elapsedSeconds;
 }
 
+std::optional<double> LoadChosenGame(const QString& gameFolder,
+                                     engine::Board& board,
+                                     QString question,
+                                     const LineChoice& choose,
+                                     const std::function<void()>& refill)
+{
+    for (;;) {
+        const std::optional<QString> line = choose(question);
+        if (!line)
+            return std::nullopt;
+        try {
+            return LoadSavedGame(gameFolder, *line, board);
+        } catch (const LineGoneError&) {
+            question = LineGoneMessage;
+            refill();
+        }
+    }
+}
+
 bool DeleteListLine(const QString& gameFolder, const QString& kind, const QString& line)
 {
     const QString path = ListFilePath(gameFolder, kind);

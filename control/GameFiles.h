@@ -5,6 +5,7 @@
 #include "records/Records.h"
 
 #include <functional>
+#include <optional>
 #include <stdexcept>
 
 #include <QDateTime>
@@ -145,6 +146,18 @@ QString SaveGame(const QString& gameFolder,
 [[nodiscard]] double LoadSavedGame(const QString& gameFolder,
                                    const QString& line,
                                    engine::Board& board);
+
+// Shows the list under a question and gives the line chosen, nothing when the player cancels.
+using LineChoice = std::function<std::optional<QString>(const QString& question)>;
+
+// Offers the saved games until one loads or the player cancels. A line gone from the file asks
+// again under LineGoneMessage, after refill() has shown the list as the file is now. Returns the
+// loaded game's time, nothing when cancelled; other errors propagate, the board untouched.
+[[nodiscard]] std::optional<double> LoadChosenGame(const QString& gameFolder,
+                                                   engine::Board& board,
+                                                   QString question,
+                                                   const LineChoice& choose,
+                                                   const std::function<void()>& refill);
 
 // Deletes the first line equal to line from the file behind a message-window list ("scores" or
 // "charge"). Answers false when nothing was removed (no such line, no file, another kind of

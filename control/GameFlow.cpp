@@ -5,6 +5,8 @@
 #include "engine/Solver.h"
 
 #include <chrono>
+#include <initializer_list>
+#include <utility>
 
 namespace control {
 
@@ -67,108 +69,88 @@ QString DesignAcceptedText(int grade, const LineLookup& text)
         + text(LevelNameLine(grade)) + u'.';
 }
 
-QPoint HintTextCorner(engine::Cell cell, int cellWidth, int cellHeight, QSize text)
+int HintMessageLine(engine::HintChoice::Kind kind)
 {
-    return {cellWidth * cell.x + cellWidth / 2 - text.width() / 2,
-            cellHeight * cell.y + cellHeight / 2 - text.height() / 2};
+    switch (kind) {
+    case engine::HintChoice::Kind::WrongPieces:
+        return line::WrongPiecesShown;
+    case engine::HintChoice::Kind::NoHint:
+        return line::NoHintFound;
+    case engine::HintChoice::Kind::Placed:
+        break;
+    }
+    return line::HintPlaced;
 }
+
+namespace {
+
+constexpr ControlChange On{true, std::nullopt};
+constexpr ControlChange Off{false, std::nullopt};
+constexpr ControlChange Shown{std::nullopt, true};
+constexpr ControlChange Hidden{std::nullopt, false};
+constexpr ControlChange OnShown{true, true};
+
+using Setting = std::pair<Control, ControlChange>;
+
+ControlChanges Changes(ClockChange clock,
+                       std::optional<GameStatus> state,
+                       std::initializer_list<Setting> settings)
+{
+    ControlChanges changes;
+    changes.clock = clock;
+    changes.state = state;
+    for (const auto& [control, change] : settings)
+        changes[control] = change;
+    return changes;
+}
+
+} // namespace
 
 ControlChanges ChangesOf(Command command, bool firstLevel)
 {
-    constexpr ControlChange On{true, std::nullopt};
-    constexpr ControlChange Off{false, std::nullopt};
-    constexpr ControlChange Shown{std::nullopt, true};
-    constexpr ControlChange Hidden{std::nullopt, false};
-
-    ControlChanges changes;
+    using enum Control;
+    using enum ClockChange;
+    constexpr auto Playing = GameStatus::Playing;
+    // Only the first level shows the hint panel; a design hid the picture, and a shown panel
+    // must never be an empty one.
+    const ControlChange levelPanel{std::nullopt, firstLevel};
+    // clang-format off
     switch (command) {
     case Command::NewGame:
-        changes[Control::Valider] = Hidden;
-        changes[Control::Save] = Shown;
-        changes[Control::Rejoue] = Shown;
-        changes[Control::Charger] = Shown;
-        break;
+        return Changes(Keep, {}, {{Valider, Hidden}, {Save, Shown}, {Rejoue, Shown},
+            {Charger, Shown}});
     case Command::Generate:
-        changes.clock = ClockChange::StartFromZero;
-        changes[Control::Solve] = On;
-        changes[Control::Check] = {true, true};
-        changes[Control::Save] = On;
-        changes[Control::Charger] = On;
-        changes[Control::Print] = On;
-        changes[Control::HintPanel] = {std::nullopt, firstLevel};
-        // A design hid the picture: a shown panel must never be an empty one.
-        changes[Control::HintPicture] = Shown;
-        changes[Control::Paused] = Hidden;
-        break;
+        return Changes(StartFromZero, Playing, {{Solve, On}, {Check, OnShown}, {Save, On},
+            {Charger, On}, {Print, On}, {HintPanel, levelPanel}, {HintPicture, Shown},
+            {Paused, Hidden}});
     case Command::Design:
-        changes[Control::Check] = Hidden;
-        changes[Control::HintPicture] = Hidden;
-        changes[Control::Save] = Hidden;
-        changes[Control::Rejoue] = Hidden;
-        changes[Control::Charger] = Hidden;
-        changes[Control::Valider] = Shown;
-        break;
+        return Changes(Keep, {}, {{Check, Hidden}, {HintPicture, Hidden}, {Save, Hidden},
+            {Rejoue, Hidden}, {Charger, Hidden}, {Valider, Shown}});
     case Command::NewDesign:
-        changes.clock = ClockChange::Stop;
-        changes[Control::Solve] = Off;
-        changes[Control::Check] = {false, true};
-        changes[Control::Print] = On;
-        changes[Control::Paused] = Hidden;
-        break;
+        return Changes(Stop, GameStatus::Designing, {{Solve, Off}, {Check, {false, true}},
+            {Print, On}, {Paused, Hidden}});
     case Command::ValidateRefused:
-        changes.clock = ClockChange::Stop;
-        changes[Control::Solve] = Off;
-        changes[Control::Check] = Off;
-        changes[Control::Print] = Off;
-        break;
+        return Changes(Stop, {}, {{Solve, Off}, {Check, Off}, {Print, Off}});
     case Command::ValidateAccepted:
-        changes.clock = ClockChange::StartFromZero;
-        changes[Control::Solve] = On;
-        changes[Control::Check] = On;
-        changes[Control::Print] = On;
-        break;
+        return Changes(StartFromZero, Playing, {{Solve, On}, {Check, On}, {Print, On}});
     case Command::Pause:
-        changes[Control::Solve] = Off;
-        changes[Control::Check] = Off;
-        changes[Control::Paused] = Shown;
-        break;
+        return Changes(Keep, GameStatus::Paused, {{Solve, Off}, {Check, Off}, {Paused, Shown}});
     case Command::Resume:
-        changes[Control::Solve] = On;
-        changes[Control::Check] = On;
-        changes[Control::Paused] = Hidden;
-        break;
+        return Changes(Keep, Playing, {{Solve, On}, {Check, On}, {Paused, Hidden}});
     case Command::Solve:
-        changes.clock = ClockChange::Stop;
-        changes[Control::Solve] = Off;
-        changes[Control::Check] = Off;
-        changes[Control::Save] = Off;
-        break;
+        return Changes(Stop, GameStatus::Finished, {{Solve, Off}, {Check, Off}, {Save, Off}});
     case Command::GameEnd:
-        changes.clock = ClockChange::Stop;
-        for (const Control c : {Control::Solve, Control::Check, Control::Rejoue, Control::Charger,
-                                Control::Options, Control::Save, Control::Quitter, Control::Print})
-            changes[c] = Off;
-        break;
+        return Changes(Stop, GameStatus::Finished, {{Solve, Off}, {Check, Off}, {Rejoue, Off},
+            {Charger, Off}, {Options, Off}, {Save, Off}, {Quitter, Off}, {Print, Off}});
     case Command::AfterEndMessage:
-        for (const Control c :
-             {Control::Rejoue, Control::Quitter, Control::Charger, Control::Options})
-            changes[c] = On;
-        break;
-    case Command::Load:
-        // The clock counts on from the saved time.
-        changes.clock = ClockChange::Start;
-        changes[Control::Solve] = On;
-        changes[Control::Check] = {true, true};
-        changes[Control::Paused] = Hidden;
-        changes[Control::HintPanel] = {std::nullopt, firstLevel};
-        changes[Control::HintPicture] = Shown;
-        changes[Control::Save] = {true, true};
-        changes[Control::Rejoue] = Shown;
-        changes[Control::Charger] = Shown;
-        changes[Control::Print] = On;
-        break;
+        return Changes(Keep, {}, {{Rejoue, On}, {Quitter, On}, {Charger, On}, {Options, On}});
+    case Command::Load: // the clock counts on from the saved time
+        return Changes(Start, Playing, {{Solve, On}, {Check, OnShown}, {Paused, Hidden},
+            {HintPanel, levelPanel}, {HintPicture, Shown}, {Save, OnShown}, {Rejoue, Shown},
+            {Charger, Shown}, {Print, On}});
     }
-    return changes;
+    // clang-format on
+    return {};
 }
 
 } // namespace control

@@ -6,6 +6,7 @@
 #include "control/GameTexts.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"
+#include "engine/Hint.h"
 
 #include <array>
 #include <cstdint>
@@ -13,8 +14,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPoint>
-#include <QSize>
 #include <QString>
 
 namespace control {
@@ -81,8 +80,8 @@ struct DesignVerdict
     return state == GameStatus::Playing && filledCells < 80;
 }
 
-// Top-left corner of the hint digit's text, centred in cell (x, y) of the board.
-[[nodiscard]] QPoint HintTextCorner(engine::Cell cell, int cellWidth, int cellHeight, QSize text);
+// The language line that tells the player what a hint did.
+[[nodiscard]] int HintMessageLine(engine::HintChoice::Kind kind);
 
 // The controls of the game menu and the hint panel that the commands switch.
 enum class Control : std::uint8_t {
@@ -114,6 +113,7 @@ enum class ClockChange { Keep, StartFromZero, Start, Stop };
 struct ControlChanges
 {
     ClockChange clock = ClockChange::Keep;
+    std::optional<GameStatus> state; // the game state the command enters; nothing: unchanged
     std::array<ControlChange, ControlCount> controls{};
 
     ControlChange& operator[](Control c) { return controls[static_cast<std::size_t>(c)]; }
@@ -124,7 +124,7 @@ struct ControlChanges
 };
 
 // The commands that switch controls. The hint's enabled state is not among them: it follows
-// HintAvailable after every command.
+// HintAvailable after every command and every placement.
 enum class Command {
     NewGame, // the main menu's new game, before it generates
     Generate, // new game and new puzzle
@@ -140,8 +140,8 @@ enum class Command {
     Load, // a saved game put on the board
 };
 
-// The controls a command switches. firstLevel: the level box names the first level, the only
-// one that shows the hint panel.
+// The state a command enters, the clock and the controls it switches. firstLevel: the level box
+// names the first level, the only one that shows the hint panel.
 [[nodiscard]] ControlChanges ChangesOf(Command command, bool firstLevel = false);
 
 } // namespace control

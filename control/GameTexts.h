@@ -12,7 +12,9 @@ namespace control {
 using LineLookup = std::function<QString(int n)>;
 
 namespace line {
+constexpr int GameName = 0; // also names the game's folder in the player's documents
 constexpr int Yes = 1; // first button of every question; also "leave the game?"
+constexpr int LeaveGame = 1; // the question of the game menu's quit button
 constexpr int No = 2; // second button of every question
 constexpr int DesignRefused = 20;
 constexpr int DesignAccepted = 21;
@@ -39,6 +41,7 @@ constexpr int Pieces = 58;
 constexpr int Time = 59;
 constexpr int CheckPenalty = 62;
 constexpr int OverAnHour = 64;
+constexpr int RulesTitle = 65;
 constexpr int LoadTitle = 71;
 constexpr int SavedGameLabel = 72; // before ": " and the save date in the load list
 } // namespace line

@@ -30,6 +30,8 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
@@ -521,30 +523,12 @@ void TfrmMain::DessineGrille()
     // Input arrives between redraws through the event loop; a redraw never starts another.
     if (m_painting)
         return;
-    m_painting = true;
-    struct Reset
-    {
-        bool& flag;
-        ~Reset() { flag = false; }
-    } reset{m_painting};
+    const QScopedValueRollback<bool> painting(m_painting, true);
 
     BoardCursor = Qt::ArrowCursor;
     Panel_MenuJeu->move(Panel_MenuJeu->x(), BoardTop);
-    presentation::PickerView picker{PickerOpen, PickerLeft, PickerTop, PickerChoice,
-                                    PickerSpin, MouseX,     MouseY};
-    presentation::BoardCounters counters{ShakeCount, CheckFlash};
-    const bool hovered = presentation::PaintBoard(Image32,
-                                                  {m_board,
-                                                   GameState,
-                                                   {BoardLeft, BoardTop, CellWidth, CellHeight},
-                                                   picker,
-                                                   counters,
-                                                   m_random,
-                                                   PieceImages});
-    PickerChoice = picker.choice;
-    PickerSpin = picker.spin;
-    ShakeCount = counters.shakeCount;
-    CheckFlash = counters.checkFlash;
+    const bool hovered = presentation::PaintBoard(
+        Image32, {m_board, GameState, Geometry(), Ring, Counters, m_random, PieceImages});
     BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
     if (m_hintRedraws > 0) {
         --m_hintRedraws;
@@ -552,16 +536,12 @@ void TfrmMain::DessineGrille()
     }
     Image32View->update();
     UpdateStatusBar();
-    // Every command that changes the game redraws: a game loaded or ended anywhere leaves the
-    // hint as it should be.
-    UpdateHintControls();
     Image32View->setCursor(BoardCursor);
 }
 
 void TfrmMain::DessineMarque(int x, int y, int k)
 {
-    const QRect square
-        = presentation::MarkRect(x, y, k, {BoardLeft, BoardTop, CellWidth, CellHeight});
+    const QRect square = presentation::MarkRect(x, y, k, Geometry());
     QPainter painter(&Image32);
     painter.drawImage(square.topLeft(), PieceImages.Mark(k));
 }
@@ -604,18 +584,8 @@ void TfrmMain::DrawHintDigit()
 {
     if (m_board.CurrentGrid[m_hintCell.x][m_hintCell.y] != m_hintValue)
         return; // the player has changed the cell since
-    QPainter painter(&Image32);
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSize(16);
-    painter.setFont(font);
-    painter.setPen(Qt::green);
-    const QString digit = QString::number(m_hintValue + 1);
-    const QFontMetrics metrics(font);
-    const QPoint corner
-        = control::HintTextCorner(m_hintCell, CellWidth, CellHeight,
-                                  {metrics.horizontalAdvance(digit), metrics.height()})
-        + QPoint(BoardLeft, BoardTop);
-    painter.drawText(corner.x(), corner.y() + metrics.ascent(), digit);
+    presentation::PaintHintDigit(Image32, Geometry().CellRect(m_hintCell.x, m_hintCell.y),
+                                 m_hintValue);
 }
 
 void TfrmMain::ChangeCombocontent(presentation::ChoiceBox* box, int direction)
@@ -706,14 +676,14 @@ void TfrmMain::BtRegleClick()
     FormFenetre->ListBox1->show();
     FormFenetre->setWindowTitle(QStringLiteral("regle"));
     FormFenetre->ListBox1->addItems(*lines);
-    ShowFenetre(FText(65), QStringLiteral("Oui"), QString());
+    ShowFenetre(FText(control::line::RulesTitle), QStringLiteral("Oui"), QString());
 }
 
 void TfrmMain::Nouvelle_PartieClick()
 {
     Panel_MenuPrincipal->hide();
     Panel_MenuJeu->show();
-    ApplyControls(control::ChangesOf(control::Command::NewGame));
+    ApplyCommand(control::Command::NewGame);
     DessineGrille();
     mnuGenerateClick();
 }
@@ -721,7 +691,7 @@ void TfrmMain::Nouvelle_PartieClick()
 void TfrmMain::ConceptionClick()
 {
     Panel_MenuPrincipal->hide();
-    ApplyControls(control::ChangesOf(control::Command::Design));
+    ApplyCommand(control::Command::Design);
     DessineGrille();
     mnuNewClick();
     Panel_MenuJeu->show();
@@ -729,8 +699,7 @@ void TfrmMain::ConceptionClick()
 
 void TfrmMain::MnuQuitClick()
 {
-    FormFenetre->ListBox1->hide();
-    if (ShowFenetre(FText(1), FText(1), FText(2)) == 2)
+    if (Ask(control::line::LeaveGame) == 2)
         return;
     Panel_Options->hide();
     Panel_MenuJeu->hide();
@@ -741,14 +710,12 @@ void TfrmMain::MnuQuitClick()
 
 void TfrmMain::Quitter_JeuClick()
 {
-    FormFenetre->ListBox1->hide();
-    if (ShowFenetre(FText(34), FText(1), FText(2)) == 1)
+    if (Ask(control::line::QuitProgram) == 1)
         close();
 }
 
 void TfrmMain::mnuGenerateClick()
 {
-    GameState = GameStatus::Playing;
     const QString levelText = ComboBox2->Text();
     {
         const int level = control::LevelOfText(levelText, control::LevelNames(Lines()));
@@ -756,18 +723,15 @@ void TfrmMain::mnuGenerateClick()
         const control::WaitCursor hourglass;
         engine::GeneratePuzzle(m_board, m_random, m_lists, level);
     }
+    ApplyCommand(control::Command::Generate, levelText == FText(control::line::FirstLevel));
     DessineGrille();
-    const bool firstLevel = levelText == FText(control::line::FirstLevel);
-    ApplyControls(control::ChangesOf(control::Command::Generate, firstLevel));
     PickerOpen = false;
-    UpdateHintControls();
 }
 
 void TfrmMain::mnuNewClick()
 {
     m_board.ClearBoard();
-    GameState = GameStatus::Designing;
-    ApplyControls(control::ChangesOf(control::Command::NewDesign));
+    ApplyCommand(control::Command::NewDesign);
     m_board.CopyCurrentToStart();
     DessineGrille();
 }
@@ -776,10 +740,8 @@ void TfrmMain::mnuSolveClick()
 {
     PickerOpen = false;
     m_board.CopySolutionToCurrent();
+    ApplyCommand(control::Command::Solve);
     DessineGrille();
-    ApplyControls(control::ChangesOf(control::Command::Solve));
-    GameState = GameStatus::Finished;
-    UpdateHintControls();
 }
 
 void TfrmMain::mnuCheckClick()
@@ -799,27 +761,21 @@ void TfrmMain::mnuHintClick()
     PickerOpen = false;
     ElapsedSeconds += control::HintCost;
     const engine::HintChoice hint = engine::ChooseHint(m_board, m_random, m_lists);
-    DessineGrille();
-    switch (hint.kind) {
-    case engine::HintChoice::Kind::WrongPieces:
-        CheckFlash = 15;
-        FMessage(FText(control::line::WrongPiecesShown));
-        return;
-    case engine::HintChoice::Kind::NoHint:
-        FMessage(FText(control::line::NoHintFound));
-        return;
-    case engine::HintChoice::Kind::Placed:
-        break;
-    }
-    m_hintCell = hint.cell;
-    m_hintValue = hint.value;
-    m_hintRedraws = 15;
-    UpdateStatusBar();
-    DessineGrille();
     UpdateHintControls();
-    FMessage(FText(control::line::HintPlaced));
+    DessineGrille();
+    const bool placed = hint.kind == engine::HintChoice::Kind::Placed;
+    if (hint.kind == engine::HintChoice::Kind::WrongPieces)
+        CheckFlash = 15;
+    if (placed) {
+        m_hintCell = hint.cell;
+        m_hintValue = hint.value;
+        m_hintRedraws = 15;
+        DessineGrille();
+    }
+    FMessage(FText(control::HintMessageLine(hint.kind)));
     // After the message, whose own sound would cut this one off at once.
-    JoueSon(control::sound::HintGiven.toString());
+    if (placed)
+        JoueSon(control::sound::HintGiven.toString());
 }
 void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sounds)
 {
@@ -857,7 +813,7 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
 
 QString TfrmMain::GameFolder()
 {
-    return control::GameDataFolder(FText(0));
+    return control::GameDataFolder(FText(control::line::GameName));
 }
 
 void TfrmMain::mnuSaveClick()
@@ -867,6 +823,13 @@ void TfrmMain::mnuSaveClick()
     control::SaveGame(GameFolder(), m_board, GameState == GameStatus::Paused, ElapsedSeconds,
                       QDateTime::currentDateTime());
     FMessage(FText(control::line::GameSaved));
+}
+
+void TfrmMain::OpenList(const QString& kind)
+{
+    FormFenetre->setWindowTitle(kind);
+    FillList(kind);
+    FormFenetre->ListBox1->show();
 }
 
 void TfrmMain::FillList(const QString& kind)
@@ -882,48 +845,32 @@ void TfrmMain::FillList(const QString& kind)
 void TfrmMain::mnuLoadClick()
 {
     PickerOpen = false;
-    const QString folder = GameFolder();
-    FormFenetre->setWindowTitle(QStringLiteral("charge"));
-    FillList(QStringLiteral("charge"));
-    FormFenetre->ListBox1->show();
-    QString question = FText(control::line::LoadTitle);
-    double elapsed = 0;
-    for (;;) {
+    OpenList(QStringLiteral("charge"));
+    const auto hideList = qScopeGuard([this] { FormFenetre->ListBox1->hide(); });
+    const auto choose = [this](const QString& question) -> std::optional<QString> {
         const int answer
             = ShowFenetre(question, QStringLiteral("Charger"), QStringLiteral("Annuler"));
         const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
-        const int row = selected.isEmpty() ? -1 : FormFenetre->ListBox1->row(selected.first());
-        if (answer == 2 || row < 0) {
-            FormFenetre->ListBox1->hide();
-            return;
-        }
-        // Reads and checks the whole line first: a bad line leaves the game in progress
-        // untouched. A line gone from the file is told in the title, over the list as it is now.
-        try {
-            elapsed = control::LoadSavedGame(folder, FormFenetre->LineOf(row), m_board);
-            break;
-        } catch (const control::LineGoneError&) {
-            question = control::LineGoneMessage;
-            FillList(QStringLiteral("charge"));
-        } catch (...) {
-            FormFenetre->ListBox1->hide();
-            throw;
-        }
-    }
-    FormFenetre->ListBox1->hide();
-    ElapsedSeconds = elapsed;
+        if (answer == 2 || selected.isEmpty())
+            return std::nullopt;
+        return FormFenetre->LineOf(FormFenetre->ListBox1->row(selected.first()));
+    };
+    // Reads and checks the whole line first: a bad line leaves the game in progress untouched.
+    const std::optional<double> elapsed
+        = control::LoadChosenGame(GameFolder(), m_board, FText(control::line::LoadTitle), choose,
+                                  [this] { FillList(QStringLiteral("charge")); });
+    if (!elapsed)
+        return;
+    ElapsedSeconds = *elapsed;
     if (Panel_MenuPrincipal->isVisible()) {
         Panel_MenuPrincipal->hide();
         BtValider->hide();
         Panel_MenuJeu->show();
     }
     PickerOpen = false;
-    ApplyControls(control::ChangesOf(control::Command::Load,
-                                     ComboBox2->currentText() == FText(control::line::FirstLevel)));
-    GameState = GameStatus::Playing;
-    UpdateHintControls();
+    ApplyCommand(control::Command::Load,
+                 ComboBox2->currentText() == FText(control::line::FirstLevel));
     DessineGrille();
-    UpdateStatusBar();
 }
 
 void TfrmMain::mnuPrintClick()
@@ -957,52 +904,36 @@ void TfrmMain::ValidateDesignClick()
     const control::DesignVerdict verdict = control::ValidateDesign(m_board, m_lists);
     if (!verdict.accepted) {
         FMessage(FText(control::line::DesignRefused));
-        ApplyControls(control::ChangesOf(control::Command::ValidateRefused));
+        ApplyCommand(control::Command::ValidateRefused);
         return;
     }
-    FormFenetre->ListBox1->hide();
-    ShowFenetre(control::DesignAcceptedText(verdict.grade, Lines()), FText(control::line::Yes),
-                QString());
+    Tell(control::DesignAcceptedText(verdict.grade, Lines()));
     m_board.CopyCurrentToStart();
-    GameState = GameStatus::Playing;
+    ApplyCommand(control::Command::ValidateAccepted);
     DessineGrille();
-    ApplyControls(control::ChangesOf(control::Command::ValidateAccepted));
-    UpdateHintControls();
 }
 
 void TfrmMain::PauseGame()
 {
-    GameState = GameStatus::Paused;
-    ApplyControls(control::ChangesOf(control::Command::Pause));
-    UpdateHintControls();
+    ApplyCommand(control::Command::Pause);
     m_board.CopyCurrentToSpare();
 }
 
 void TfrmMain::ResumeGame()
 {
-    GameState = GameStatus::Playing;
-    ApplyControls(control::ChangesOf(control::Command::Resume));
     m_board.CopySpareToCurrent();
-    UpdateHintControls();
+    ApplyCommand(control::Command::Resume);
     DessineGrille();
 }
 
 void TfrmMain::BtRejoueClick()
 {
-    if (control::NewPuzzleAsks(GameState)) {
-        FormFenetre->ListBox1->hide();
-        if (ShowFenetre(FText(control::line::NewPuzzleQuestion), FText(control::line::Yes),
-                        FText(control::line::No))
-            == 2)
-            return;
-    }
-    mnuGenerateClick();
+    if (!control::NewPuzzleAsks(GameState) || Ask(control::line::NewPuzzleQuestion) == 1)
+        mnuGenerateClick();
 }
 void TfrmMain::ScoresClick()
 {
-    FormFenetre->setWindowTitle(QStringLiteral("scores"));
-    FillList(QStringLiteral("scores"));
-    FormFenetre->ListBox1->show();
+    OpenList(QStringLiteral("scores"));
     if (ShowFenetre(FText(control::line::ScoresTitle), QStringLiteral("OUI"), QString()) == 1)
         FormFenetre->ListBox1->hide();
 }
@@ -1019,43 +950,21 @@ void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
 {
     using Kind = control::ClickResult::Kind;
     // The hit tests work in window coordinates; the surface lies one pixel in.
-    const QPoint point = position + Image32View->pos();
-    const control::ClickResult click = control::DecideClick(
-        {GameState, PickerOpen, PickerChoice, button == Qt::LeftButton, point}, HitArea(), m_board,
-        {PickedX, PickedY});
-    if (click.pickerCorner) {
-        PickerLeft = click.pickerCorner->x();
-        PickerTop = click.pickerCorner->y();
-    }
-    auto& marks = m_board.CandidateMarks;
-    switch (click.kind) {
-    case Kind::Ignore:
-        return;
+    const control::ClickInput input{GameState, PickerOpen, PickerChoice, button == Qt::LeftButton,
+                                    position + Image32View->pos()};
+    const control::ClickResult click
+        = control::DecideClick(input, Geometry(), m_board, {PickedX, PickedY});
+    switch (control::ApplyClick(click, Ring, m_board)) {
     case Kind::OpenRing:
-        PickerOpen = true;
-        PickedX = click.cell.x;
-        PickedY = click.cell.y;
-        PickerChoice = control::NoChoice;
         JoueSon(control::sound::RingOpens.toString());
-        PickerSpin = 36;
-        return;
-    case Kind::Dismiss:
-        PickerOpen = false;
-        PickerChoice = control::NoChoice;
-        return;
-    case Kind::Close:
-        PickerOpen = false;
         return;
     case Kind::Place:
-        PickerOpen = false;
         PlacePionDansGrille();
         // Shaken and cleared even when the piece was refused.
         ShakeCount = 100;
-        marks[PickedX][PickedY].fill(0);
+        m_board.CandidateMarks[PickedX][PickedY].fill(0);
         return;
-    case Kind::ToggleMark:
-        PickerOpen = false;
-        marks[PickedX][PickedY][click.value] ^= 1;
+    default:
         return;
     }
 }
@@ -1064,7 +973,7 @@ void TfrmMain::Image32MouseMove(QPoint position)
 {
     MouseX = position.x();
     MouseY = position.y();
-    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, HitArea(),
+    if (control::RingClosesOnMove(PickerOpen, PickerChoice, position, Geometry(),
                                   {PickerLeft, PickerTop}))
         PickerOpen = false;
 }
@@ -1079,40 +988,44 @@ void TfrmMain::FormKeyUp(int key, Qt::KeyboardModifiers modifiers)
 void TfrmMain::PlacePionDansGrille()
 {
     using Kind = control::PlacementResult::Kind;
-    const int value = control::ValueOfChoice(PickerChoice);
-    const control::PlacementResult placed
-        = control::PlacePiece(m_board, GameState, {PickedX, PickedY}, value);
+    const control::PlacementResult placed = control::PlacePiece(
+        m_board, GameState, {PickedX, PickedY}, control::ValueOfChoice(PickerChoice));
     if (!placed.sound.isEmpty())
         JoueSon(placed.sound.toString());
-    switch (placed.kind) {
-    case Kind::Ignored:
-    case Kind::Refused:
+    if (placed.kind != Kind::Played && placed.kind != Kind::Designed)
         return;
-    case Kind::Designed:
-        DessineGrille();
-        return;
-    case Kind::Played:
-        DessineGrille();
+    // The 80th piece takes the hint away; erasing one of them gives it back.
+    UpdateHintControls();
+    DessineGrille();
+    if (placed.kind == Kind::Played)
         CheckGameEnd();
-        return;
-    }
 }
 
 void TfrmMain::CheckGameEnd()
 {
     if (!control::GridComplete(m_board, ForceComplete))
         return;
-    ApplyControls(control::ChangesOf(control::Command::GameEnd));
-    GameState = GameStatus::Finished;
-    UpdateHintControls();
+    ApplyCommand(control::Command::GameEnd);
     JoueSon(control::sound::GameWon.toString());
     const QString time = control::TimeText(ElapsedSeconds, control::TimeWordsFrom(Lines()));
-    FormFenetre->ListBox1->hide();
-    ShowFenetre(control::EndOfGameText(time, Lines()), FText(control::line::Yes), QString());
+    Tell(control::EndOfGameText(time, Lines()));
     // A score that cannot be written is told, and the menu buttons still come back.
     Guarded([this] { AjouteScore(); });
-    ApplyControls(control::ChangesOf(control::Command::AfterEndMessage));
+    ApplyCommand(control::Command::AfterEndMessage);
+    // No redraw follows: the status bar shows the stopped clock from now on.
     UpdateStatusBar();
+}
+
+int TfrmMain::Ask(int questionLine)
+{
+    FormFenetre->ListBox1->hide();
+    return ShowFenetre(FText(questionLine), FText(control::line::Yes), FText(control::line::No));
+}
+
+void TfrmMain::Tell(const QString& text)
+{
+    FormFenetre->ListBox1->hide();
+    ShowFenetre(text, FText(control::line::Yes), QString());
 }
 
 control::LineLookup TfrmMain::Lines()
@@ -1120,7 +1033,7 @@ control::LineLookup TfrmMain::Lines()
     return [this](int n) { return FText(n); };
 }
 
-control::BoardArea TfrmMain::HitArea() const
+BoardGeometry TfrmMain::Geometry() const
 {
     return {BoardLeft, BoardTop,  Image1Virtuel.width(), Image1Virtuel.height(),
             CellWidth, CellHeight};
@@ -1128,51 +1041,24 @@ control::BoardArea TfrmMain::HitArea() const
 
 QWidget* TfrmMain::ControlWidget(control::Control c) const
 {
-    switch (c) {
-    case control::Control::Solve:
-        return BtSolve;
-    case control::Control::Rejoue:
-        return BtRejoue;
-    case control::Control::Check:
-        return btCheck;
-    case control::Control::Print:
-        return BtPrint;
-    case control::Control::Charger:
-        return BtCharger;
-    case control::Control::Options:
-        return BtOptions;
-    case control::Control::Save:
-        return BtSave;
-    case control::Control::Valider:
-        return BtValider;
-    case control::Control::Quitter:
-        return BtQuitter;
-    case control::Control::HintPanel:
-        return PanelBtHint;
-    case control::Control::HintPicture:
-        return ImageBtHint;
-    case control::Control::Paused:
-        return PanPaused;
-    }
-    return nullptr;
+    // In the order of control::Control.
+    const std::array<QWidget*, control::ControlCount> widgets{
+        BtSolve, BtRejoue,  btCheck,   BtPrint,     BtCharger,   BtOptions,
+        BtSave,  BtValider, BtQuitter, PanelBtHint, ImageBtHint, PanPaused};
+    return widgets[static_cast<std::size_t>(c)];
 }
 
-void TfrmMain::ApplyControls(const control::ControlChanges& changes)
+void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
 {
-    switch (changes.clock) {
-    case control::ClockChange::StartFromZero:
+    const control::ControlChanges changes = control::ChangesOf(command, firstLevel);
+    if (changes.state)
+        GameState = *changes.state;
+    if (changes.clock == control::ClockChange::StartFromZero)
         ElapsedSeconds = 0;
-        Timer1.start();
-        break;
-    case control::ClockChange::Start:
-        Timer1.start();
-        break;
-    case control::ClockChange::Stop:
+    if (changes.clock == control::ClockChange::Stop)
         Timer1.stop();
-        break;
-    case control::ClockChange::Keep:
-        break;
-    }
+    else if (changes.clock != control::ClockChange::Keep)
+        Timer1.start();
     for (int c = 0; c < control::ControlCount; ++c) {
         const auto control = static_cast<control::Control>(c);
         QWidget* widget = ControlWidget(control);
@@ -1182,6 +1068,7 @@ void TfrmMain::ApplyControls(const control::ControlChanges& changes)
         if (change.shown)
             widget->setVisible(*change.shown);
     }
+    UpdateHintControls();
 }
 
 void TfrmMain::UpdateHintControls()

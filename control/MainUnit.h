@@ -1,9 +1,9 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #pragma once
 
+#include "common/GameState.h"
 #include "control/BoardInput.h"
 #include "control/GameFlow.h"
-#include "common/GameState.h"
 #include "control/Settings.h"
 #include "engine/Board.h"
 #include "engine/Eliminations.h"
@@ -169,22 +169,24 @@ public:
     GameStatus GameState = GameStatus::Idle;
     double ElapsedSeconds = 0;
     bool ForceComplete = false;
-    int CellWidth = 60;
-    int CellHeight = 60;
-    int BoardLeft = 298;
-    int BoardTop = 140;
-    bool PickerOpen = false;
-    int PickerLeft = 0;
-    int PickerTop = 0;
-    int PickedX = 0;
-    int PickedY = 0;
-    int PickerChoice = -2;
-    int PickerSpin = 0;
-    int MouseX = 0;
-    int MouseY = 0;
+    int CellWidth = BoardGeometry{}.cellWidth;
+    int CellHeight = BoardGeometry{}.cellHeight;
+    int BoardLeft = BoardGeometry::PlaceLeft;
+    int BoardTop = BoardGeometry::PlaceTop;
+    PieceRing Ring; // the piece ring; the fields below name its parts
+    bool& PickerOpen = Ring.open;
+    int& PickerLeft = Ring.left;
+    int& PickerTop = Ring.top;
+    int& PickedX = Ring.pickedX;
+    int& PickedY = Ring.pickedY;
+    int& PickerChoice = Ring.choice;
+    int& PickerSpin = Ring.spin;
+    int& MouseX = Ring.mouseX;
+    int& MouseY = Ring.mouseY;
     Qt::CursorShape BoardCursor = Qt::ArrowCursor;
-    int ShakeCount = 0;
-    std::uint8_t CheckFlash = 0;
+    presentation::BoardCounters Counters; // the redraw's counters, named below
+    int& ShakeCount = Counters.shakeCount;
+    std::uint8_t& CheckFlash = Counters.checkFlash;
     ScreenMode DisplayMode;
     QString CheminAppli; // the program's folder, with its trailing separator
 
@@ -193,7 +195,9 @@ public:
     presentation::BoardPictures PieceImages;
     std::array<QVector<QImage>, 3> FaceLists; // normal (ImageList2), hot (3), disabled (4)
     QImage Image32;
-    const QRect Image1Virtuel{298, 140, 540, 540}; // the board's place, a geometry reference
+    const QRect Image1Virtuel = BoardGeometry{}.Rect(); // the board's place, a geometry reference
+    // The board's place and cells as they are now, from the fields above.
+    [[nodiscard]] BoardGeometry Geometry() const;
 
     QTimer Timer1; // game clock, 100 ms, runs from the start of a game to its end
     QTimer Timer2; // board redraw, 100 ms
@@ -289,16 +293,23 @@ private:
     void LoadThemePictures(QString& theme);
     void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
     [[nodiscard]] control::LineLookup Lines();
-    [[nodiscard]] control::BoardArea HitArea() const;
+    // The message window without its list: a yes / no question of the language file (its answer,
+    // 1 or 2), or a text with one button.
+    int Ask(int questionLine);
+    void Tell(const QString& text);
     [[nodiscard]] QWidget* ControlWidget(control::Control c) const;
-    // Switches the clock and the controls as a command does.
-    void ApplyControls(const control::ControlChanges& changes);
+    // Applies all of a command's effects in one step, after its board change: the state it
+    // enters, the clock, the controls it switches and the hint's availability. The status bar
+    // follows at the next redraw.
+    void ApplyCommand(control::Command command, bool firstLevel = false);
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
     void ValidateDesignClick();
     // Fills the message window's list with the lines of the file of that kind ("scores" or
     // "charge") as they are now.
     void FillList(const QString& kind);
+    // Titles the message window with the kind, fills its list and shows it.
+    void OpenList(const QString& kind);
     void DrawHintDigit();
 
     engine::Board m_board;

@@ -1,6 +1,8 @@
 // The play surface: background, cells, pieces, marks, box separators and the piece ring.
 #include "presentation/BoardPainter.h"
 
+#include "presentation/CellText.h"
+
 #include <cmath>
 #include <numbers>
 #include <stdexcept>
@@ -67,83 +69,76 @@ QRect MarkRect(int x, int y, int k, const BoardGeometry& geometry)
             20};
 }
 
-bool PaintBoard(QImage& surface, BoardScene scene)
+namespace {
+
+// The marks of cell (x, y); a design shows none.
+void DrawMarks(QPainter& painter, const BoardScene& scene, int x, int y)
 {
-    const BoardGeometry& g = scene.geometry;
+    if (scene.state == GameStatus::Designing)
+        return;
+    for (int k = 0; k < 9; ++k) {
+        if (scene.board.CandidateMarks[x][y][k] != 1)
+            continue;
+        const QRect square = MarkRect(x, y, k, scene.geometry);
+        painter.setOpacity(1.0);
+        painter.drawImage(square.topLeft(), scene.pictures.Mark(k));
+    }
+}
+
+// Cell (x, y): its background, shaken while the shake lasts, then its piece and its marks.
+void DrawCell(QPainter& painter, const BoardScene& scene, int x, int y)
+{
     const engine::Board& board = scene.board;
-    QPainter painter(&surface);
-    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
-
-    DrawPicture(painter, 1, 1, scene.pictures.Piece(12));
-
-    // Decreased before the cells are drawn: a check's 15 marks wrong pieces on 14 redraws.
-    if (scene.counters.checkFlash > 0)
-        --scene.counters.checkFlash;
-
-    const bool designing = scene.state == GameStatus::Designing;
-    const auto drawMarks = [&](int x, int y) {
-        if (designing)
-            return;
-        for (int k = 0; k < 9; ++k) {
-            if (board.CandidateMarks[x][y][k] != 1)
-                continue;
-            const QRect square = MarkRect(x, y, k, g);
-            painter.setOpacity(1.0);
-            painter.drawImage(square.topLeft(), scene.pictures.Mark(k));
-        }
-    };
-
-    for (int y = 0; y < 9; ++y) {
-        for (int x = 0; x < 9; ++x) {
-            const int cx = g.left + x * g.cellWidth;
-            const int cy = g.top + y * g.cellHeight;
-            if (scene.counters.shakeCount < 1) {
-                DrawPicture(painter, cx, cy, scene.pictures.Piece(10));
-            } else {
-                --scene.counters.shakeCount;
-                const int down = static_cast<int>(scene.random.Draw(2));
-                const int right = static_cast<int>(scene.random.Draw(2));
-                DrawPicture(painter, cx + right, cy + down, scene.pictures.Piece(10));
-            }
-
-            const std::uint8_t value = board.CurrentGrid[x][y];
-            if (value == engine::EmptyCell) {
-                drawMarks(x, y);
-                continue;
-            }
-            const int d = value + 1;
-            const bool wrong = scene.counters.checkFlash > 0 && value != board.SolutionGrid[x][y];
-            const bool given = !wrong
-                && (scene.state == GameStatus::Idle || designing
-                    || board.StartGrid[x][y] != engine::EmptyCell);
-            if (given) {
-                DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(13 + d));
-            } else {
-                DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(d));
-                if (wrong)
-                    DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(26));
-            }
-            drawMarks(x, y);
-        }
+    const int cx = scene.geometry.left + x * scene.geometry.cellWidth;
+    const int cy = scene.geometry.top + y * scene.geometry.cellHeight;
+    if (scene.counters.shakeCount < 1) {
+        DrawPicture(painter, cx, cy, scene.pictures.Piece(10));
+    } else {
+        --scene.counters.shakeCount;
+        const int down = static_cast<int>(scene.random.Draw(2));
+        const int right = static_cast<int>(scene.random.Draw(2));
+        DrawPicture(painter, cx + right, cy + down, scene.pictures.Piece(10));
     }
 
-    // Box separators, each in a red drawn anew so that they shimmer from redraw to redraw.
+    const std::uint8_t value = board.CurrentGrid[x][y];
+    if (value != engine::EmptyCell) {
+        const int d = value + 1;
+        const bool wrong = scene.counters.checkFlash > 0 && value != board.SolutionGrid[x][y];
+        const bool given = !wrong
+            && (scene.state == GameStatus::Idle || scene.state == GameStatus::Designing
+                || board.StartGrid[x][y] != engine::EmptyCell);
+        if (given) {
+            DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(13 + d));
+        } else {
+            DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(d));
+            if (wrong)
+                DrawPicture(painter, cx + 4, cy + 4, scene.pictures.Piece(26));
+        }
+    }
+    DrawMarks(painter, scene, x, y);
+}
+
+// Box separators, each in a red drawn anew so that they shimmer from redraw to redraw.
+void DrawSeparators(QPainter& painter, const BoardGeometry& g, engine::Random& random)
+{
     painter.setOpacity(1.0);
     const auto separatorColour
-        = [&] { return QColor(200 + static_cast<int>(scene.random.Draw(15)), 55, 55); };
+        = [&] { return QColor(200 + static_cast<int>(random.Draw(15)), 55, 55); };
     for (int i = 1; i <= 2; ++i)
         painter.fillRect(QRect(g.left + 3 * i * g.cellWidth - 1, g.top, 2, 9 * g.cellHeight),
                          separatorColour());
     for (int i = 1; i <= 2; ++i)
         painter.fillRect(QRect(g.left, g.top + 3 * i * g.cellHeight - 1, 9 * g.cellWidth, 2),
                          separatorColour());
+}
 
-    if (!scene.picker.open)
-        return false;
-    PickerView& picker = scene.picker;
+// The open ring, turning while its spin lasts; notes the choice under the mouse.
+void DrawRing(QPainter& painter, const BoardScene& scene)
+{
+    PieceRing& picker = scene.picker;
     DrawPicture(painter, picker.left - 5, picker.top - 5, scene.pictures.Piece(25));
-    picker.choice = -2;
-    for (int i = 1; i <= 10; ++i) {
+    picker.choice = ring::NoChoice;
+    for (int i = ring::Erase; i <= ring::LastDigit; ++i) {
         const QPoint corner = PickerChoiceCorner(i, picker.spin, picker.left, picker.top);
         if (picker.spin > 0)
             --picker.spin;
@@ -154,7 +149,39 @@ bool PaintBoard(QImage& surface, BoardScene scene)
         }
         DrawPicture(painter, corner.x(), corner.y(), scene.pictures.Piece(picture));
     }
-    return picker.choice != -2;
+}
+
+} // namespace
+
+bool PaintBoard(QImage& surface, BoardScene scene)
+{
+    QPainter painter(&surface);
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    DrawPicture(painter, 1, 1, scene.pictures.Piece(12));
+
+    // Decreased before the cells are drawn: a check's 15 marks wrong pieces on 14 redraws.
+    if (scene.counters.checkFlash > 0)
+        --scene.counters.checkFlash;
+    for (int y = 0; y < 9; ++y) {
+        for (int x = 0; x < 9; ++x)
+            DrawCell(painter, scene, x, y);
+    }
+    DrawSeparators(painter, scene.geometry, scene.random);
+
+    if (!scene.picker.open)
+        return false;
+    DrawRing(painter, scene);
+    return scene.picker.choice != ring::NoChoice;
+}
+
+void PaintHintDigit(QImage& surface, QRect cell, int value)
+{
+    QPainter painter(&surface);
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSize(16);
+    painter.setFont(font);
+    painter.setPen(Qt::green);
+    DrawCentredText(painter, cell, QString::number(value + 1), QFontMetrics(font));
 }
 
 } // namespace presentation

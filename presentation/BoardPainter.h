@@ -1,6 +1,7 @@
 // The play surface: background, cells, pieces, marks, box separators and the piece ring.
 #pragma once
 
+#include "common/BoardGeometry.h"
 #include "common/GameState.h"
 #include "engine/Board.h"
 #include "engine/Random.h"
@@ -14,27 +15,6 @@
 #include <QRect>
 
 namespace presentation {
-
-// Where the board lies on the surface and the size of its cells.
-struct BoardGeometry
-{
-    int left = 298;
-    int top = 140;
-    int cellWidth = 60;
-    int cellHeight = 60;
-};
-
-// The piece ring as the painting sees it; choice and spin are written back.
-struct PickerView
-{
-    bool open = false;
-    int left = 0;
-    int top = 0;
-    int choice = -2; // -2 none, 1 erase, 2..10 the digits 1..9
-    int spin = 0; // radians still to turn, lowered by one for every choice drawn
-    int mouseX = 0;
-    int mouseY = 0;
-};
 
 // The theme's board pictures together with their 20 x 20 mark copies, made once per theme so
 // that a board full of marks costs no scaling at every redraw.
@@ -79,7 +59,7 @@ struct BoardScene
     const engine::Board& board;
     GameStatus state;
     BoardGeometry geometry;
-    PickerView& picker;
+    PieceRing& picker; // its choice and spin are written back
     BoardCounters& counters;
     engine::Random& random;
     const BoardPictures& pictures;
@@ -88,5 +68,8 @@ struct BoardScene
 // Paints the whole surface from scratch. Returns true when a ring choice is under the mouse
 // (the board then shows the hand cursor).
 bool PaintBoard(QImage& surface, BoardScene scene);
+
+// Writes the digit of value (0..8) in green over cell, in the hint's large font.
+void PaintHintDigit(QImage& surface, QRect cell, int value);
 
 } // namespace presentation

@@ -1,6 +1,8 @@
 // Printing the current grid on one page.
 #include "presentation/Printing.h"
 
+#include "presentation/CellText.h"
+
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPrinter>
@@ -35,13 +37,10 @@ void DrawPrintedGrid(QPainter& painter,
             const int value = current[x][y];
             if (value > 8)
                 continue;
-            const QString text = QString::number(value + 1);
             const bool given = start[x][y] != engine::EmptyCell;
             painter.setPen(given ? QColor(Qt::black) : QColor(128, 128, 128));
-            const int left = m + x * c + c / 2 - metrics.horizontalAdvance(text) / 2;
-            const int top = m + y * c + c / 2 - metrics.height() / 2;
-            // drawText takes the baseline, so the top-left corner moves down by the ascent.
-            painter.drawText(left, top + metrics.ascent(), text);
+            DrawCentredText(painter, QRect(m + x * c, m + y * c, c, c), QString::number(value + 1),
+                            metrics);
         }
     }
 }

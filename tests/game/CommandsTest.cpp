@@ -1,5 +1,6 @@
-// The window's timers and option boxes, the sounds of each placement, and the check, save and
-// load commands followed through the window to what the player sees.
+// The window's timers and option boxes, the sounds of each placement, the hint after each
+// placement, and the check, save and load commands followed through the window to what the player
+// sees.
 #include "Window.h"
 #include "control/GameFiles.h"
 #include "presentation/AboutUnit.h"
@@ -125,4 +126,27 @@ TEST_F(Commands, SaveWhilePausedKeepsThePlayersGridAndTheListShowsItsDate)
     EXPECT_TRUE(lines[0].startsWith(entries[0].mid(5)));
     EXPECT_EQ(w.GameBoard().CurrentGrid, players);
     EXPECT_EQ(w.GameState, GameStatus::Playing);
+}
+
+TEST_F(Commands, HintFollowsEachPlacementAtOnce)
+{
+    // Two empty cells: 79 pieces keep the hint, the 80th takes it away until one is erased.
+    StartKnownGame(SolvedWithout({{1, 1}, {2, 2}}));
+    const struct
+    {
+        const char* name;
+        int value;
+        bool hint;
+    } steps[]{
+        {"EightiethPieceTakesItAway", 4, false},
+        {"ErasingItGivesItBack", -1, true},
+        {"RightEightiethPieceTakesItAgain", GridOf(Solved)[1][1], false},
+    };
+    ASSERT_TRUE(w.BtHint->isEnabled());
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        Play(1, 1, step.value);
+        EXPECT_EQ(w.BtHint->isEnabled(), step.hint);
+        EXPECT_EQ(w.ImageBtHint->isEnabled(), step.hint);
+    }
 }
