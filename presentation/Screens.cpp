@@ -1,6 +1,7 @@
 // Decisions of the screens that need no widget: the arrows of the option boxes, window placing.
 #include "presentation/Screens.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
@@ -30,6 +31,16 @@ QTranslator* PrepareApplication(QCoreApplication& application)
     }
     QCoreApplication::installTranslator(translator);
     return translator;
+}
+
+bool InstallFont(const QString& path, const QString& family)
+{
+    const int font = QFontDatabase::addApplicationFont(path);
+    if (font >= 0 && QFontDatabase::applicationFontFamilies(font).contains(family))
+        return true;
+    if (font >= 0)
+        QFontDatabase::removeApplicationFont(font);
+    return false;
 }
 
 void SetOpacity(QWidget* window, int alpha)

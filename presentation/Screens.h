@@ -30,6 +30,10 @@ namespace presentation {
 // translations are not installed (those windows then speak English).
 QTranslator* PrepareApplication(QCoreApplication& application);
 
+// Installs the font file for the running program. False, with nothing left installed, when the
+// file cannot be read or holds another family than family (a cut or foreign file).
+bool InstallFont(const QString& path, const QString& family);
+
 // Window opacity out of 255, where the platform has it (offscreen and minimal do not).
 void SetOpacity(QWidget* window, int alpha);
 
