@@ -37,13 +37,6 @@ namespace {
 const QString TitleFontFamily = QStringLiteral("CHOW FUN"); // the family of graphisme/CHOWFUN_.TTF
 const QString MissingPicture = QStringLiteral("Image manquante ou illisible :\n");
 
-QScreen* ScreenOf(const QWidget* widget)
-{
-    if (QScreen* screen = widget->screen())
-        return screen;
-    return QGuiApplication::primaryScreen();
-}
-
 } // namespace
 
 TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
@@ -252,7 +245,7 @@ void TfrmMain::Timer2SplashScreenTimer()
         m_splash->hide();
     BtHint->hide();
 
-    if (const QScreen* screen = ScreenOf(this)) {
+    if (const QScreen* screen = presentation::ScreenOf(this)) {
         DisplayMode.width = screen->size().width();
         DisplayMode.height = screen->size().height();
         DisplayMode.depth = static_cast<std::uint8_t>(screen->depth());
@@ -360,12 +353,6 @@ int TfrmMain::ShowFenetre(const QString& question, const QString& first, const Q
     return FormFenetre->ShowFenetre(question, first, second);
 }
 
-std::array<QString, 3> TfrmMain::ThemeNames()
-{
-    return {FText(control::line::FirstTheme), FText(control::line::FirstTheme + 1),
-            FText(control::line::LastTheme)};
-}
-
 presentation::ScreenTexts TfrmMain::ScreenLines()
 {
     namespace line = control::line;
@@ -390,8 +377,11 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
     BoardLeft = Image1Virtuel.left();
     BoardTop = Image1Virtuel.top();
     CheminAppli = ProgramFolder();
+    const std::array<QString, 3> themeNames{FText(control::line::FirstTheme),
+                                            FText(control::line::FirstTheme + 1),
+                                            FText(control::line::LastTheme)};
     const presentation::LoadedTheme loaded
-        = presentation::LoadTheme(AssetPath(QStringLiteral("graphisme")), theme, ThemeNames());
+        = presentation::LoadTheme(AssetPath(QStringLiteral("graphisme")), theme, themeNames);
     for (const QString& path : loaded.missing)
         ShowErrorBox(MissingPicture + path);
     PieceImages.Set(loaded.pieces);
@@ -541,23 +531,9 @@ void TfrmMain::ComboBox4Change()
 
 void TfrmMain::ApplyDisplay(bool fullScreen)
 {
+    // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
     ShowGameScaled(fullScreen);
-    if (fullScreen) {
-        // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (isVisible())
-            showFullScreen();
-        else
-            setWindowState(windowState() | Qt::WindowFullScreen);
-        return;
-    }
-    if (isFullScreen())
-        showNormal();
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    setFixedSize(1024, 768);
-    if (const QScreen* screen = ScreenOf(this))
-        move(presentation::WindowedPosition(screen->size()));
+    presentation::SetWindowMode(this, fullScreen);
 }
 
 void TfrmMain::BtOptionsClick()

@@ -206,8 +206,7 @@ private:
     [[nodiscard]] QString ProgramFolder() const;
     [[nodiscard]] QString AssetPath(const QString& relative) const;
     void ApplyDisplay(bool fullScreen);
-    // The three theme names, the first the default, and the words of the screens.
-    [[nodiscard]] std::array<QString, 3> ThemeNames();
+    // The language's words on the screens.
     [[nodiscard]] presentation::ScreenTexts ScreenLines();
     [[nodiscard]] control::LineLookup Lines();
     [[nodiscard]] control::BoardArea HitArea() const;

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
 
@@ -41,6 +42,32 @@ bool InstallFont(const QString& path, const QString& family)
     if (font >= 0)
         QFontDatabase::removeApplicationFont(font);
     return false;
+}
+
+QScreen* ScreenOf(const QWidget* widget)
+{
+    if (QScreen* screen = widget->screen())
+        return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+void SetWindowMode(QWidget* window, bool fullScreen)
+{
+    if (fullScreen) {
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (window->isVisible())
+            window->showFullScreen();
+        else
+            window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    if (window->isFullScreen())
+        window->showNormal();
+    window->setWindowState(window->windowState() & ~Qt::WindowFullScreen);
+    window->setFixedSize(1024, 768);
+    if (const QScreen* screen = ScreenOf(window))
+        window->move(WindowedPosition(screen->size()));
 }
 
 void SetOpacity(QWidget* window, int alpha)
