@@ -12,6 +12,7 @@ namespace control {
 using LineLookup = std::function<QString(int n)>;
 
 namespace line {
+constexpr int GameName = 0; // also names the game's folder in the player's documents
 constexpr int Yes = 1; // first button of every question; also "leave the game?"
 constexpr int No = 2; // second button of every question
 constexpr int DesignRefused = 20;
@@ -39,10 +40,10 @@ constexpr int Pieces = 58;
 constexpr int Time = 59;
 constexpr int CheckPenalty = 62;
 constexpr int OverAnHour = 64;
+constexpr int RulesTitle = 65;
 constexpr int LoadTitle = 71;
 constexpr int SavedGameLabel = 72; // before ": " and the save date in the load list
 // Window construction and themes
-constexpr int GameName = 0; // also the name of the game's folder in the documents
 constexpr int FirstFace = 2; // button face k carries line FirstFace + k
 constexpr int LastLevel = 27;
 constexpr int Windowed = 36; // the display box's two choices
@@ -50,7 +51,6 @@ constexpr int FullScreen = 37;
 constexpr int FirstTheme = 38; // the three theme names are lines 38 to 40; the first is the default
 constexpr int LastTheme = 40;
 constexpr int ImportMusic = 61;
-constexpr int RulesTitle = 65;
 constexpr int PlayerLabel = 66; // the option labels, from top to bottom
 constexpr int ThemeLabel = 67;
 constexpr int LevelLabel = 68;
