@@ -44,6 +44,19 @@ constexpr int OverAnHour = 64;
 constexpr int RulesTitle = 65;
 constexpr int LoadTitle = 71;
 constexpr int SavedGameLabel = 72; // before ": " and the save date in the load list
+// Window construction and themes
+constexpr int FirstFace = 2; // button face k carries line FirstFace + k
+constexpr int LastLevel = 27;
+constexpr int Windowed = 36; // the display box's two choices
+constexpr int FullScreen = 37;
+constexpr int FirstTheme = 38; // the three theme names are lines 38 to 40; the first is the default
+constexpr int LastTheme = 40;
+constexpr int ImportMusic = 61;
+constexpr int PlayerLabel = 66; // the option labels, from top to bottom
+constexpr int ThemeLabel = 67;
+constexpr int LevelLabel = 68;
+constexpr int DisplayLabel = 69;
+constexpr int MusicLabel = 70;
 } // namespace line
 
 // Sound files of the sound folder, by name without extension.

@@ -20,8 +20,6 @@
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QFontDatabase>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -35,56 +33,11 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSlider>
-#include <QVBoxLayout>
 
 namespace {
 
-const QColor ToolBarColour(255, 246, 235);
 const QString TitleFontFamily = QStringLiteral("CHOW FUN"); // the family of graphisme/CHOWFUN_.TTF
-
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-void SetTextColour(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    palette.setColor(QPalette::Text, colour);
-    widget->setPalette(palette);
-}
-
-// The music controls have no picture files: a play triangle, pause bars or a stop square.
-QPixmap MusicGlyph(int kind)
-{
-    QImage glyph(21, 17, QImage::Format_ARGB32_Premultiplied);
-    glyph.fill(QColor(40, 30, 25));
-    QPainter painter(&glyph);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(245, 235, 215));
-    if (kind == 0) {
-        const std::array<QPointF, 3> triangle{QPointF(7, 4), QPointF(15, 8.5), QPointF(7, 13)};
-        painter.drawPolygon(triangle.data(), 3);
-    } else if (kind == 1) {
-        painter.drawRect(QRectF(6, 4, 3, 9));
-        painter.drawRect(QRectF(12, 4, 3, 9));
-    } else {
-        painter.drawRect(QRectF(6, 4, 9, 9));
-    }
-    return QPixmap::fromImage(glyph);
-}
-
-QScreen* ScreenOf(const QWidget* widget)
-{
-    if (QScreen* screen = widget->screen())
-        return screen;
-    return QGuiApplication::primaryScreen();
-}
+const QString MissingPicture = QStringLiteral("Image manquante ou illisible :\n");
 
 } // namespace
 
@@ -93,10 +46,6 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     , m_settings(std::move(settingsFile))
     , m_programFolderOverride(std::move(programFolder))
 {
-    setWindowTitle(QStringLiteral("Sudoku"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-
     JoueSon = [](const QString&) {};
     ShowErrorBox = [this](const QString& text) {
         QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Orvante"), text);
@@ -117,7 +66,7 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     Image32.setDevicePixelRatio(density);
     Image32.fill(Qt::black);
 
-    FormFenetre = new TFormFenetre(this);
+    SetupUi(this, Image32);
     // "Effacer" on the scores or saved-games list deletes the line from its file first.
     // A line another copy of the game has deleted meanwhile is named in the title, and the list
     // shows the file as it is now.
@@ -134,8 +83,7 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
         }
         return deleted;
     };
-    BuildScreens();
-    setFixedSize(1024, 768);
+    ConnectControls();
 
     Timer1.setInterval(control::ClockInterval);
     connect(&Timer1, &QTimer::timeout, this, [this] { Guarded([this] { Timer1Timer(); }); });
@@ -144,6 +92,66 @@ TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     TimerMessage.setInterval(5000);
     connect(&TimerMessage, &QTimer::timeout, this, [this] { TimerMessageTimer(); });
     TimerMessage.start();
+}
+
+void TfrmMain::ConnectControls()
+{
+    using Handler = void (TfrmMain::*)();
+    const std::pair<presentation::FaceButton*, Handler> buttons[]{
+        {Nouvelle_Partie, &TfrmMain::Nouvelle_PartieClick},
+        {Conception, &TfrmMain::ConceptionClick},
+        {Scores, &TfrmMain::ScoresClick},
+        {BtRegle, &TfrmMain::BtRegleClick},
+        {BtChargeInMenu, &TfrmMain::mnuLoadClick},
+        {Quitter_Jeu, &TfrmMain::Quitter_JeuClick},
+        {BtSolve, &TfrmMain::mnuSolveClick},
+        {BtRejoue, &TfrmMain::BtRejoueClick},
+        {btCheck, &TfrmMain::mnuCheckClick},
+        {BtPrint, &TfrmMain::mnuPrintClick},
+        {BtCharger, &TfrmMain::mnuLoadClick},
+        {BtOptions, &TfrmMain::BtOptionsClick},
+        {BtHint, &TfrmMain::mnuHintClick},
+        {BtSave, &TfrmMain::mnuSaveClick},
+        {BtValider, &TfrmMain::tbPlayClick},
+        {BtQuitter, &TfrmMain::MnuQuitClick},
+    };
+    for (const auto& [button, handler] : buttons)
+        connect(button, &QAbstractButton::clicked, this,
+                [this, run = handler] { Guarded([this, run] { (this->*run)(); }); });
+
+    // An option arrow steps its box, then the box's change runs; the hint picture has no box.
+    struct Picture
+    {
+        presentation::PictureButton* picture;
+        presentation::ChoiceBox* box;
+        int direction;
+        Handler then;
+    };
+    const Picture pictures[]{
+        {ImageF1G, ComboBox1, 0, &TfrmMain::ComboBox1Change},
+        {ImageF1D, ComboBox1, 1, &TfrmMain::ComboBox1Change},
+        {ImageF2G, ComboBox2, 0, nullptr},
+        {ImageF2D, ComboBox2, 1, nullptr},
+        {ImageF4G, ComboBox4, 0, &TfrmMain::ComboBox4Change},
+        {ImageF4D, ComboBox4, 1, &TfrmMain::ComboBox4Change},
+        {ImageBtHint, nullptr, 0, &TfrmMain::mnuHintClick},
+    };
+    for (const Picture& p : pictures)
+        connect(p.picture, &presentation::PictureButton::clicked, this, [this, p] {
+            Guarded([this, &p] {
+                if (p.box != nullptr)
+                    ChangeCombocontent(p.box, p.direction);
+                if (p.then != nullptr)
+                    (this->*p.then)();
+            });
+        });
+
+    connect(Image32View, &presentation::BoardSurface::MousePressed, this,
+            [this](Qt::MouseButton button, QPoint position) {
+                Guarded([&] { Image32MouseDown(button, position); });
+            });
+    connect(Image32View, &presentation::BoardSurface::MouseMoved, this,
+            [this](QPoint position) { Guarded([&] { Image32MouseMove(position); }); });
 }
 
 TfrmMain::~TfrmMain() = default;
@@ -230,57 +238,33 @@ void TfrmMain::Timer2SplashScreenTimer()
     // Without its font or its splash picture the game still runs, in the default font and with a
     // stand-in picture; the player is told which file is missing.
     const QString fontPath = AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF"));
-    // A cut or foreign file may load as some other family: only the game's own font counts.
-    const int font = QFontDatabase::addApplicationFont(fontPath);
-    if (font < 0 || !QFontDatabase::applicationFontFamilies(font).contains(TitleFontFamily)) {
-        if (font >= 0)
-            QFontDatabase::removeApplicationFont(font);
+    if (!presentation::InstallFont(fontPath, TitleFontFamily))
         ShowErrorBox(QStringLiteral("Police manquante ou illisible :\n") + fontPath);
-    }
     FormFenetre->SetTitleFont(TitleFontFamily);
     if (m_splash != nullptr && !m_splash->MissingPicture.isEmpty())
-        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + m_splash->MissingPicture);
+        ShowErrorBox(MissingPicture + m_splash->MissingPicture);
     if (m_splash != nullptr)
         m_splash->hide();
     BtHint->hide();
 
-    if (const QScreen* screen = ScreenOf(this)) {
+    if (const QScreen* screen = presentation::ScreenOf(this)) {
         DisplayMode.width = screen->size().width();
         DisplayMode.height = screen->size().height();
         DisplayMode.depth = static_cast<std::uint8_t>(screen->depth());
     }
     presentation::SetOpacity(this, 255);
 
-    const QString languagePath = AssetPath(QStringLiteral("Textes/Francais.txt"));
-    auto lines = presentation::ReadTextLines(languagePath);
-    if (!lines || lines->size() < presentation::LanguageLineCount) {
-        // Without all its texts the game has no words to show: say what is wrong with which file
-        // and stop, before anything asks for a line.
-        ShowErrorBox(!lines ? QStringLiteral("Fichier de langue introuvable :\n") + languagePath
-                            : QStringLiteral("Fichier de langue incomplet :\n%1\nIl a %2 lignes, "
-                                             "le jeu en utilise %3.")
-                                  .arg(languagePath)
-                                  .arg(lines->size())
-                                  .arg(presentation::LanguageLineCount));
+    // Without all its texts the game has no words to show: say what is wrong with which file and
+    // stop, before anything asks for a line.
+    presentation::LanguageFile language
+        = presentation::ReadLanguageFile(AssetPath(QStringLiteral("Textes/Francais.txt")));
+    if (!language.problem.isEmpty()) {
+        ShowErrorBox(language.problem);
         EndProgram();
         return;
     }
-    ListeTextes.Load(std::move(*lines));
-
-    ComboBox2->clear();
-    for (int n = 23; n <= 27; ++n)
-        ComboBox2->addItem(FText(n));
-    ComboBox2->SetText(FText(23));
-    ComboBox1->clear();
-    for (int n = 38; n <= 40; ++n)
-        ComboBox1->addItem(FText(n));
-    ComboBox1->SetText(FText(38));
-    AjouteListeDeMusiques();
-    ComboBox4->clear();
-    ComboBox4->addItem(FText(36));
-    ComboBox4->addItem(FText(37));
-    ComboBox4->SetText(FText(36));
-
+    ListeTextes.Load(std::move(language.lines));
+    FillOptionBoxes();
     LoadSettings();
     ChargeGraphismes(ComboBox1->Text());
     ComboBox4Change();
@@ -292,9 +276,26 @@ void TfrmMain::Timer2SplashScreenTimer()
         show();
 }
 
+void TfrmMain::FillOptionBoxes()
+{
+    // Each box offers its lines from first to last and shows the first.
+    const auto fill = [this](presentation::ChoiceBox* box, int first, int last) {
+        box->clear();
+        for (int n = first; n <= last; ++n)
+            box->addItem(FText(n));
+        box->SetText(FText(first));
+    };
+    fill(ComboBox2, control::line::FirstLevel, control::line::LastLevel);
+    fill(ComboBox1, control::line::FirstTheme, control::line::LastTheme);
+    AjouteListeDeMusiques();
+    fill(ComboBox4, control::line::Windowed, control::line::FullScreen);
+}
+
 void TfrmMain::LoadSettings()
 {
-    const control::SettingsValues values = m_settings.Read({FText(38), FText(23), FText(36)});
+    const control::SettingsValues values
+        = m_settings.Read({FText(control::line::FirstTheme), FText(control::line::FirstLevel),
+                           FText(control::line::Windowed)});
     TrackBarMP3->setValue(values.volume);
     NomDuJoueur->setText(values.joueur);
     ComboBox1->SetText(values.theme);
@@ -354,158 +355,40 @@ int TfrmMain::ShowFenetre(const QString& question, const QString& first, const Q
     return FormFenetre->ShowFenetre(question, first, second);
 }
 
-QImage TfrmMain::ReadWindowPicture(const QString& relative,
-                                   QSize size,
-                                   QColor standIn,
-                                   QString& firstMissing) const
+presentation::ScreenTexts TfrmMain::ScreenLines()
 {
-    const QString path = AssetPath(relative);
-    QImage picture = presentation::ReadOpaquePicture(path);
-    if (!picture.isNull())
-        return picture;
-    if (firstMissing.isEmpty())
-        firstMissing = path;
-    return presentation::PlaceholderPicture(size.width(), size.height(), standIn);
+    namespace line = control::line;
+    presentation::ScreenTexts texts;
+    for (int k = 0; k < presentation::FaceCount; ++k)
+        texts.faces[static_cast<std::size_t>(k)] = FText(line::FirstFace + k);
+    texts.playerLabel = FText(line::PlayerLabel);
+    texts.themeLabel = FText(line::ThemeLabel);
+    texts.levelLabel = FText(line::LevelLabel);
+    texts.displayLabel = FText(line::DisplayLabel);
+    texts.musicLabel = FText(line::MusicLabel);
+    texts.paused = FText(line::Paused);
+    texts.importMusic = FText(line::ImportMusic);
+    texts.board = FText(line::GameName);
+    return texts;
 }
 
-void TfrmMain::LoadThemePictures(QString& theme)
-{
-    const QString folder = AssetPath(QStringLiteral("graphisme"));
-    presentation::ThemeFiles files = presentation::ReadThemeFiles(folder, theme);
-    if (!files.Complete()) {
-        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + files.firstMissing);
-        const QString defaultTheme = FText(38);
-        if (theme != defaultTheme) {
-            // Fall back to the default theme; what it lacks too gets plain stand-ins.
-            presentation::ThemeFiles defaults = presentation::ReadThemeFiles(folder, defaultTheme);
-            if (!defaults.Complete())
-                ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n")
-                             + defaults.firstMissing);
-            files = std::move(defaults);
-            theme = defaultTheme;
-            ComboBox1->SetText(theme);
-        }
-    }
-    const std::array<QString, 3> names{FText(38), FText(39), FText(40)};
-    const presentation::ThemeLook look = presentation::LookOfTheme(theme, names);
-    m_themeOpacity = look.opacity;
-    PieceImages.Set(presentation::PreparePieces(files, look.opacity));
-
-    BtPrint->setVisible(look.printShown);
-    Label6->setText(FText(66));
-    Label2->setText(FText(67));
-    Label3->setText(FText(68));
-    Label1->setText(FText(69));
-    Label4->setText(FText(70));
-    PausedText->setText(FText(control::line::Paused));
-    // The option labels take the theme's colour. The scrolling title keeps its white text: it
-    // sits on its own black strip, where the themes' black would make it invisible.
-    if (look.labelColour) {
-        for (QWidget* label : {static_cast<QWidget*>(Label6), static_cast<QWidget*>(Label2),
-                               static_cast<QWidget*>(Label3), static_cast<QWidget*>(Label1),
-                               static_cast<QWidget*>(Label4)})
-            SetTextColour(label, *look.labelColour);
-    }
-    for (QLabel* label : {Label6, Label2, Label3, Label1, Label4})
-        label->adjustSize();
-}
-
-void TfrmMain::RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled)
-{
-    const std::array<const QImage*, 3> blanks{&normal, &hot, &disabled};
-    for (std::size_t state = 0; state < FaceLists.size(); ++state) {
-        FaceLists[state].clear();
-        for (int k = 0; k < presentation::FaceCount; ++k) {
-            QImage face = blanks[state]->copy();
-            presentation::EcrireLegende(face, FText(k + 2),
-                                        presentation::FaceCaptionColours[state]);
-            FaceLists[state].append(face);
-        }
-    }
-    for (const auto& [button, k] : m_faceButtons) {
-        button->SetFaces(FaceLists[0][k], FaceLists[1][k], FaceLists[2][k]);
-        button->setAccessibleName(FText(k + 2));
-        button->setAccessibleDescription(FText(k + 2));
-    }
-    FormFenetre->SetButtonFaces({FaceLists[0][0], FaceLists[1][0], FaceLists[2][0]},
-                                {FaceLists[0][1], FaceLists[1][1], FaceLists[2][1]});
-}
-
-void TfrmMain::ChargeGraphismes(QString theme)
+void TfrmMain::ChargeGraphismes(const QString& theme)
 {
     if (!isFullScreen())
         setFixedSize(1024, 768);
     BoardLeft = Image1Virtuel.left();
     BoardTop = Image1Virtuel.top();
-    if (theme.isEmpty())
-        theme = FText(38);
     CheminAppli = ProgramFolder();
-
-    LoadThemePictures(theme);
+    const std::array<QString, 3> themeNames{FText(control::line::FirstTheme),
+                                            FText(control::line::FirstTheme + 1),
+                                            FText(control::line::LastTheme)};
+    const presentation::LoadedTheme loaded
+        = presentation::LoadTheme(AssetPath(QStringLiteral("graphisme")), theme, themeNames);
+    for (const QString& path : loaded.missing)
+        ShowErrorBox(MissingPicture + path);
+    PieceImages.Set(loaded.pieces);
+    ApplyTheme(loaded, ScreenLines());
     Image32View->update();
-
-    QString missing;
-    FormFenetre->SetPicture(ReadWindowPicture(QStringLiteral("graphisme/fenetre.bmp"), {503, 370},
-                                              QColor(245, 235, 210), missing));
-    Image_Panel_MenuPrincipal->setPixmap(QPixmap::fromImage(ReadWindowPicture(
-        QStringLiteral("graphisme/accueil.bmp"), {992, 709}, QColor(200, 185, 150), missing)));
-    ImageBtHint->setPixmap(QPixmap::fromImage(ReadWindowPicture(
-        QStringLiteral("graphisme/Aide.bmp"), {91, 83}, QColor(120, 30, 30), missing)));
-
-    // The background is the theme's picture 23, read with the others. The volume slider keeps
-    // its position: a theme load is no reason to change the volume.
-    ImageFonddePanel->setPixmap(QPixmap::fromImage(PieceImages.Piece(23).image));
-
-    const QPixmap right = QPixmap::fromImage(ReadWindowPicture(
-        QStringLiteral("graphisme/R.bmp"), {20, 20}, QColor(120, 30, 30), missing));
-    const QPixmap left = QPixmap::fromImage(ReadWindowPicture(
-        QStringLiteral("graphisme/L.bmp"), {20, 20}, QColor(120, 30, 30), missing));
-    for (QLabel* arrow : {ImageF1D, ImageF2D, ImageF4D})
-        arrow->setPixmap(right);
-    for (QLabel* arrow : {ImageF1G, ImageF2G, ImageF4G})
-        arrow->setPixmap(left);
-
-    QImage import = presentation::PlaceholderPicture(100, 17, QColor(245, 235, 215));
-    {
-        QPainter painter(&import);
-        QFont font = painter.font();
-        font.setPixelSize(9);
-        font.setItalic(true);
-        painter.setFont(font);
-        painter.setPen(Qt::black);
-        painter.drawText(QPoint(6, 2 + QFontMetrics(font).ascent()), FText(61));
-    }
-    ImageBtImportMP3->setPixmap(QPixmap::fromImage(import));
-
-    const auto faceBlank = [this, &missing](int state, QColor standIn) {
-        const QString path = AssetPath(QStringLiteral("graphisme/%1.bmp").arg(state));
-        QImage blank = presentation::ReadFaceBlank(path);
-        if (!blank.isNull())
-            return blank;
-        if (missing.isEmpty())
-            missing = path;
-        return presentation::PlaceholderPicture(140, 49, standIn);
-    };
-    const QImage normal = faceBlank(1, QColor(250, 235, 215));
-    const QImage hot = faceBlank(2, QColor(255, 245, 225));
-    const QImage disabled = faceBlank(3, QColor(215, 210, 205));
-    RebuildFaces(normal, hot, disabled);
-
-    // Accessible names follow the language of the texts just used.
-    ImageBtHint->setAccessibleName(FText(8));
-    ImageBtHint->setAccessibleDescription(FText(8));
-    ImageBtImportMP3->setAccessibleName(FText(61));
-    ImageBtImportMP3->setAccessibleDescription(FText(61));
-    for (auto [arrow, line] :
-         {std::pair{ImageF1G, 67}, std::pair{ImageF1D, 67}, std::pair{ImageF2G, 68},
-          std::pair{ImageF2D, 68}, std::pair{ImageF4G, 69}, std::pair{ImageF4D, 69}}) {
-        arrow->setAccessibleName(FText(line));
-        arrow->setAccessibleDescription(FText(line));
-    }
-    Image32View->setAccessibleName(FText(0));
-
-    if (!missing.isEmpty())
-        ShowErrorBox(QStringLiteral("Image manquante ou illisible :\n") + missing);
     Timer2.start();
 }
 
@@ -600,17 +483,17 @@ void TfrmMain::ComboBox1Change()
 
 bool TfrmMain::FullScreenChosen() const
 {
-    const auto fullScreen = ListeTextes.Line(37);
+    const auto fullScreen = ListeTextes.Line(control::line::FullScreen);
     return fullScreen && ComboBox4->Text() == *fullScreen;
 }
 
 void TfrmMain::ComboBox4Change()
 {
     const QString choice = ComboBox4->Text();
-    if (choice == FText(36)) {
+    if (choice == FText(control::line::Windowed)) {
         SetDisplayMode(DisplayMode.width, DisplayMode.height, DisplayMode.depth);
         ApplyDisplay(false);
-    } else if (choice == FText(37)) {
+    } else if (choice == FText(control::line::FullScreen)) {
         SetDisplayMode(1024, 768, 16);
         ApplyDisplay(true);
     }
@@ -618,44 +501,9 @@ void TfrmMain::ComboBox4Change()
 
 void TfrmMain::ApplyDisplay(bool fullScreen)
 {
+    // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
     ShowGameScaled(fullScreen);
-    if (fullScreen) {
-        // Full screen: the 1024 x 768 game, scaled to fill the screen, centred on black.
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-        if (isVisible())
-            showFullScreen();
-        else
-            setWindowState(windowState() | Qt::WindowFullScreen);
-        return;
-    }
-    if (isFullScreen())
-        showNormal();
-    setWindowState(windowState() & ~Qt::WindowFullScreen);
-    setFixedSize(1024, 768);
-    if (const QScreen* screen = ScreenOf(this))
-        move(presentation::WindowedPosition(screen->size()));
-}
-
-void TfrmMain::ShowGameScaled(bool scaled)
-{
-    if (scaled == (FullScreenView != nullptr && FullScreenView->Shows()))
-        return;
-    if (scaled) {
-        if (FullScreenView == nullptr) {
-            FullScreenView = new presentation::ScaledView(GameArea->size(), m_stage);
-            m_stageLayout->addWidget(FullScreenView, 0, 0);
-        }
-        m_stageLayout->removeWidget(GameArea);
-        FullScreenView->Show(GameArea);
-        FullScreenView->show();
-        FullScreenView->setFocus();
-        return;
-    }
-    FullScreenView->Release();
-    FullScreenView->hide();
-    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
-    GameArea->show();
+    presentation::SetWindowMode(this, fullScreen);
 }
 
 void TfrmMain::BtOptionsClick()
@@ -797,15 +645,14 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
     connect(
         &sounds, &audio::SoundEffects::StatusMessage, this,
         [this](const QString& text) { FMessage(text); }, Qt::QueuedConnection);
-    connect(ImageLecture, &presentation::PictureButton::clicked, &player,
-            [&player] { player.Play(); });
-    connect(ImagePause, &presentation::PictureButton::clicked, &player,
-            [&player] { player.Pause(); });
-    connect(ImageArret, &presentation::PictureButton::clicked, &player,
-            [&player] { player.Stop(); });
+    for (auto [picture, command] : {std::pair{ImageLecture, &audio::TFormLecteurMP3::Play},
+                                    std::pair{ImagePause, &audio::TFormLecteurMP3::Pause},
+                                    std::pair{ImageArret, &audio::TFormLecteurMP3::Stop}})
+        connect(picture, &presentation::PictureButton::clicked, &player, command);
     connect(ImageBtImportMP3, &presentation::PictureButton::clicked, &player, [this, &player] {
         Guarded([this, &player] {
-            player.ImportFile(QFileDialog::getOpenFileName(this, FText(61), player.Titles().folder,
+            player.ImportFile(QFileDialog::getOpenFileName(this, FText(control::line::ImportMusic),
+                                                           player.Titles().folder,
                                                            audio::ImportFilter()));
         });
     });
@@ -1085,233 +932,4 @@ void TfrmMain::Guarded(const std::function<void()>& handler)
     } catch (const std::exception& error) {
         ShowErrorBox(QString::fromUtf8(error.what()));
     }
-}
-
-QVBoxLayout* TfrmMain::AddToolBar(QFrame* panel, QWidget*& bar, QMargins margins)
-{
-    SetBackground(panel, Qt::white);
-    bar = new QWidget(panel);
-    bar->setGeometry(panel->rect());
-    SetBackground(bar, ToolBarColour);
-    auto* column = new QVBoxLayout(bar);
-    column->setContentsMargins(margins);
-    column->setSpacing(0);
-    return column;
-}
-
-presentation::FaceButton* TfrmMain::AddFaceButton(QWidget* bar,
-                                                  int face,
-                                                  void (TfrmMain::*handler)())
-{
-    auto* button = new presentation::FaceButton(bar);
-    bar->layout()->addWidget(button);
-    m_faceButtons.emplace_back(button, face);
-    connect(button, &QAbstractButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
-    return button;
-}
-
-void TfrmMain::BuildScreens()
-{
-    // A black backdrop; a style sheet rather than a palette, which every control of the game
-    // would inherit.
-    m_stage = new QWidget(this);
-    m_stage->setObjectName(QStringLiteral("Backdrop"));
-    m_stage->setAttribute(Qt::WA_StyledBackground);
-    m_stage->setStyleSheet(QStringLiteral("#Backdrop { background: black; }"));
-    m_stageLayout = new QGridLayout(m_stage);
-    m_stageLayout->setContentsMargins(0, 0, 0, 0);
-    GameArea = new QWidget(m_stage);
-    GameArea->setFixedSize(1024, 768);
-    m_stageLayout->addWidget(GameArea, 0, 0, Qt::AlignCenter);
-    setCentralWidget(m_stage);
-
-    // From bottom to top: the surface, the status bar, the main menu, the game menu, the hint
-    // button, the options panel.
-    Image32View = new presentation::BoardSurface(Image32, GameArea);
-    Image32View->setGeometry(1, 1, 1022, 764);
-    connect(Image32View, &presentation::BoardSurface::MousePressed, this,
-            [this](Qt::MouseButton button, QPoint position) {
-                Guarded([&] { Image32MouseDown(button, position); });
-            });
-    connect(Image32View, &presentation::BoardSurface::MouseMoved, this,
-            [this](QPoint position) { Guarded([&] { Image32MouseMove(position); }); });
-
-    StatusBar1 = new presentation::StatusPanels(GameArea);
-    StatusBar1->setGeometry(0, 748, 1024, 20);
-    StatusBar1->SetPanelText(0, QStringLiteral("Pions:"));
-    StatusBar1->SetPanelText(1, QStringLiteral("Time: n/a"));
-
-    BuildMainMenu();
-    BuildGameMenu();
-
-    PanelBtHint = new QFrame(GameArea);
-    PanelBtHint->setGeometry(927, 0, 91, 83);
-    ImageBtHint = new presentation::PictureButton(PanelBtHint);
-    ImageBtHint->setGeometry(0, 0, 91, 83);
-    connect(ImageBtHint, &presentation::PictureButton::clicked, this,
-            [this] { Guarded([this] { mnuHintClick(); }); });
-    PanelBtHint->hide();
-
-    BuildOptionsPanel();
-}
-
-void TfrmMain::BuildMainMenu()
-{
-    Panel_MenuPrincipal = new QFrame(GameArea);
-    Panel_MenuPrincipal->setGeometry(2, 1, 1015, 732);
-    SetBackground(Panel_MenuPrincipal, QColor(128, 128, 0));
-    Panel_MenuPrincipal->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel_MenuPrincipal->setLineWidth(6);
-    Image_Panel_MenuPrincipal = new QLabel(Panel_MenuPrincipal);
-    Image_Panel_MenuPrincipal->setGeometry(11, 12, 992, 709);
-
-    Panel4 = new QFrame(Panel_MenuPrincipal);
-    Panel4->setGeometry(453, 253, 156, 348);
-    // Six buttons of 55 fit the panel's 348 pixels in one column, in the order of the design's
-    // two-column bar read row by row.
-    QVBoxLayout* column = AddToolBar(Panel4, ToolBar_MenuPrincipal, {4, 9, 5, 9});
-    Nouvelle_Partie = AddFaceButton(ToolBar_MenuPrincipal, 14, &TfrmMain::Nouvelle_PartieClick);
-    Conception = AddFaceButton(ToolBar_MenuPrincipal, 15, &TfrmMain::ConceptionClick);
-    Scores = AddFaceButton(ToolBar_MenuPrincipal, 11, &TfrmMain::ScoresClick);
-    BtRegle = AddFaceButton(ToolBar_MenuPrincipal, 13, &TfrmMain::BtRegleClick);
-    BtChargeInMenu = AddFaceButton(ToolBar_MenuPrincipal, 9, &TfrmMain::mnuLoadClick);
-    Quitter_Jeu = AddFaceButton(ToolBar_MenuPrincipal, 12, &TfrmMain::Quitter_JeuClick);
-    column->addStretch(1);
-}
-
-void TfrmMain::BuildGameMenu()
-{
-    Panel_MenuJeu = new QFrame(GameArea);
-    Panel_MenuJeu->setGeometry(72, 89, 161, 464);
-    // The shown buttons stack from the top; when more than eight are shown they share the
-    // height, down to the 49 pixels of a face, instead of running out of the panel.
-    QVBoxLayout* column = AddToolBar(Panel_MenuJeu, ToolBar_MenuJeu, {7, 4, 7, 4});
-    BtSolve = AddFaceButton(ToolBar_MenuJeu, 4, &TfrmMain::mnuSolveClick);
-    BtRejoue = AddFaceButton(ToolBar_MenuJeu, 3, &TfrmMain::BtRejoueClick);
-    btCheck = AddFaceButton(ToolBar_MenuJeu, 5, &TfrmMain::mnuCheckClick);
-    BtPrint = AddFaceButton(ToolBar_MenuJeu, 8, &TfrmMain::mnuPrintClick);
-    BtCharger = AddFaceButton(ToolBar_MenuJeu, 9, &TfrmMain::mnuLoadClick);
-    BtOptions = AddFaceButton(ToolBar_MenuJeu, 7, &TfrmMain::BtOptionsClick);
-    BtHint = AddFaceButton(ToolBar_MenuJeu, 6, &TfrmMain::mnuHintClick);
-    BtSave = AddFaceButton(ToolBar_MenuJeu, 10, &TfrmMain::mnuSaveClick);
-    BtValider = AddFaceButton(ToolBar_MenuJeu, 16, &TfrmMain::tbPlayClick);
-    BtQuitter = AddFaceButton(ToolBar_MenuJeu, 17, &TfrmMain::MnuQuitClick);
-    column->addStretch(1);
-    Panel_MenuJeu->hide();
-}
-
-void TfrmMain::BuildOptionsPanel()
-{
-    Panel_Options = new QFrame(GameArea);
-    Panel_Options->setGeometry(865, 148, 153, 569);
-    ImageFonddePanel = new QLabel(Panel_Options);
-    ImageFonddePanel->setGeometry(0, 0, 153, 569);
-
-    const auto label = [this](int x, int y) {
-        auto* text = new QLabel(Panel_Options);
-        text->move(x, y);
-        QFont font = text->font();
-        font.setBold(true);
-        text->setFont(font);
-        return text;
-    };
-    const auto choiceBox = [this](int x, int y, int width) {
-        auto* box = new presentation::ChoiceBox(Panel_Options);
-        box->setGeometry(x, y, width, 21);
-        return box;
-    };
-    const auto arrow = [this](int x, int y, auto handler) {
-        auto* picture = new presentation::PictureButton(Panel_Options);
-        picture->setGeometry(x, y, 20, 20);
-        connect(picture, &presentation::PictureButton::clicked, this,
-                [this, handler] { Guarded([this, handler] { handler(this); }); });
-        return picture;
-    };
-
-    Label6 = label(26, 69);
-    NomDuJoueur = new QLineEdit(Panel_Options);
-    NomDuJoueur->setGeometry(26, 90, 121, 19);
-    NomDuJoueur->setMaxLength(9);
-    NomDuJoueur->setText(QStringLiteral("Joueur"));
-
-    Label2 = label(26, 156);
-    ComboBox1 = choiceBox(24, 175, 103);
-    ImageF1G = arrow(3, 177, [](TfrmMain* w) {
-        w->ChangeCombocontent(w->ComboBox1, 0);
-        w->ComboBox1Change();
-    });
-    ImageF1D = arrow(127, 176, [](TfrmMain* w) {
-        w->ChangeCombocontent(w->ComboBox1, 1);
-        w->ComboBox1Change();
-    });
-
-    Label3 = label(25, 198);
-    ComboBox2 = choiceBox(24, 214, 102);
-    ImageF2G = arrow(3, 217, [](TfrmMain* w) { w->ChangeCombocontent(w->ComboBox2, 0); });
-    ImageF2D = arrow(126, 216, [](TfrmMain* w) { w->ChangeCombocontent(w->ComboBox2, 1); });
-
-    Label1 = label(25, 245);
-    ComboBox4 = choiceBox(24, 262, 104);
-    SetTextColour(ComboBox4, Qt::red);
-    ComboBox4->lineEdit()->setStyleSheet(QStringLiteral("color: red;"));
-    ImageF4G = arrow(3, 263, [](TfrmMain* w) {
-        w->ChangeCombocontent(w->ComboBox4, 0);
-        w->ComboBox4Change();
-    });
-    ImageF4D = arrow(127, 264, [](TfrmMain* w) {
-        w->ChangeCombocontent(w->ComboBox4, 1);
-        w->ComboBox4Change();
-    });
-
-    PanPaused = new QFrame(Panel_Options);
-    PanPaused->setGeometry(8, 336, 129, 33);
-    PanPaused->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    SetBackground(PanPaused, QColor(255, 246, 235));
-    PausedText = new QLabel(PanPaused);
-    PausedText->setGeometry(PanPaused->rect());
-    PausedText->setAlignment(Qt::AlignCenter);
-    SetTextColour(PausedText, QColor(110, 30, 40));
-    QFont pausedFont = PausedText->font();
-    pausedFont.setBold(true);
-    PausedText->setFont(pausedFont);
-    PanPaused->hide();
-
-    LabelDefilement = new QLabel(Panel_Options);
-    LabelDefilement->setGeometry(5, 386, 139, 13);
-    LabelDefilement->setAlignment(Qt::AlignCenter);
-    SetBackground(LabelDefilement, Qt::black);
-    SetTextColour(LabelDefilement, Qt::white);
-    QFont scrolling = LabelDefilement->font();
-    scrolling.setBold(true);
-    scrolling.setPixelSize(11);
-    LabelDefilement->setFont(scrolling);
-
-    Label4 = label(28, 406);
-    ComboBox3 = new QComboBox(Panel_Options);
-    // Inside the panel's frame, which the picture draws over its first and last few pixels.
-    ComboBox3->setGeometry(10, 425, 133, 21);
-    ComboBox3->setEditable(true);
-
-    ImageLecture = new presentation::PictureButton(Panel_Options);
-    ImageLecture->setGeometry(5, 496, 21, 17);
-    ImageLecture->setPixmap(MusicGlyph(0));
-    ImagePause = new presentation::PictureButton(Panel_Options);
-    ImagePause->setGeometry(37, 496, 21, 17);
-    ImagePause->setPixmap(MusicGlyph(1));
-    ImageArret = new presentation::PictureButton(Panel_Options);
-    ImageArret->setGeometry(69, 496, 21, 17);
-    ImageArret->setPixmap(MusicGlyph(2));
-
-    Panel1 = new QFrame(Panel_Options);
-    Panel1->setGeometry(115, 464, 30, 90);
-    TrackBarMP3 = new QSlider(Qt::Vertical, Panel1);
-    TrackBarMP3->setGeometry(5, 0, 20, 90);
-    TrackBarMP3->setRange(0, 1000);
-    TrackBarMP3->setValue(500);
-    TrackBarMP3->setToolTip(QStringLiteral("Volume"));
-
-    ImageBtImportMP3 = new presentation::PictureButton(Panel_Options);
-    ImageBtImportMP3->setGeometry(5, 530, 100, 17);
-    Panel_Options->hide();
 }

@@ -9,28 +9,20 @@
 #include "engine/Eliminations.h"
 #include "engine/Random.h"
 #include "presentation/BoardPainter.h"
+#include "presentation/MainScreens.h"
 #include "presentation/Texts.h"
 #include "presentation/Themes.h"
-#include "presentation/Widgets.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <utility>
-#include <vector>
 
 #include <QImage>
 #include <QMainWindow>
-#include <QMargins>
 #include <QRect>
 #include <QTimer>
 
-class QGridLayout;
 class QKeyEvent;
-class QLineEdit;
-class QSlider;
-class QVBoxLayout;
-class TFormFenetre;
 class QPrinter;
 
 namespace audio {
@@ -47,7 +39,8 @@ struct ScreenMode
     std::uint8_t depth = 0; // bits per pixel
 };
 
-class TfrmMain : public QMainWindow
+// The window's controls come from its form, MainScreens: BtSolve, ComboBox2, Image32View ...
+class TfrmMain : public QMainWindow, public presentation::MainScreens
 {
     Q_OBJECT
 
@@ -89,8 +82,7 @@ public:
     [[nodiscard]] bool TextsLoaded() const { return ListeTextes.Loaded(); }
 
     // Themes.
-    void ChargeGraphismes(QString theme);
-    [[nodiscard]] int ThemeOpacity() const { return m_themeOpacity; }
+    void ChargeGraphismes(const QString& theme);
 
     // The board.
     void DessineGrille();
@@ -193,7 +185,6 @@ public:
     // The texts, the pictures and the surface.
     presentation::LanguageTexts ListeTextes;
     presentation::BoardPictures PieceImages;
-    std::array<QVector<QImage>, 3> FaceLists; // normal (ImageList2), hot (3), disabled (4)
     QImage Image32;
     const QRect Image1Virtuel = BoardGeometry{}.Rect(); // the board's place, a geometry reference
     // The board's place and cells as they are now, from the fields above.
@@ -203,95 +194,24 @@ public:
     QTimer Timer2; // board redraw, 100 ms
     QTimer TimerMessage; // empties the status message, 5000 ms
 
-    // Windows and controls.
-    TFormFenetre* FormFenetre = nullptr;
-    QWidget* GameArea = nullptr; // the 1024 x 768 client area
-    // Full screen shows the client area through this view, scaled to fill the screen.
-    presentation::ScaledView* FullScreenView = nullptr;
-    presentation::BoardSurface* Image32View = nullptr;
-    presentation::StatusPanels* StatusBar1 = nullptr;
-
-    QFrame* Panel_MenuPrincipal = nullptr;
-    QLabel* Image_Panel_MenuPrincipal = nullptr;
-    QFrame* Panel4 = nullptr;
-    QWidget* ToolBar_MenuPrincipal = nullptr;
-    presentation::FaceButton* Nouvelle_Partie = nullptr;
-    presentation::FaceButton* Conception = nullptr;
-    presentation::FaceButton* Scores = nullptr;
-    presentation::FaceButton* BtRegle = nullptr;
-    presentation::FaceButton* BtChargeInMenu = nullptr;
-    presentation::FaceButton* Quitter_Jeu = nullptr;
-
-    QFrame* Panel_MenuJeu = nullptr;
-    QWidget* ToolBar_MenuJeu = nullptr;
-    presentation::FaceButton* BtSolve = nullptr;
-    presentation::FaceButton* BtRejoue = nullptr;
-    presentation::FaceButton* btCheck = nullptr;
-    presentation::FaceButton* BtPrint = nullptr;
-    presentation::FaceButton* BtCharger = nullptr;
-    presentation::FaceButton* BtOptions = nullptr;
-    presentation::FaceButton* BtHint = nullptr;
-    presentation::FaceButton* BtSave = nullptr;
-    presentation::FaceButton* BtValider = nullptr;
-    presentation::FaceButton* BtQuitter = nullptr;
-
-    QFrame* PanelBtHint = nullptr;
-    presentation::PictureButton* ImageBtHint = nullptr;
-
-    QFrame* Panel_Options = nullptr;
-    QLabel* ImageFonddePanel = nullptr;
-    QLabel* Label6 = nullptr;
-    QLineEdit* NomDuJoueur = nullptr;
-    QLabel* Label2 = nullptr;
-    presentation::ChoiceBox* ComboBox1 = nullptr;
-    presentation::PictureButton* ImageF1G = nullptr;
-    presentation::PictureButton* ImageF1D = nullptr;
-    QLabel* Label3 = nullptr;
-    presentation::ChoiceBox* ComboBox2 = nullptr;
-    presentation::PictureButton* ImageF2G = nullptr;
-    presentation::PictureButton* ImageF2D = nullptr;
-    QLabel* Label1 = nullptr;
-    presentation::ChoiceBox* ComboBox4 = nullptr;
-    presentation::PictureButton* ImageF4G = nullptr;
-    presentation::PictureButton* ImageF4D = nullptr;
-    QFrame* PanPaused = nullptr;
-    QLabel* PausedText = nullptr; // the state's word, on the pause panel
-    QLabel* LabelDefilement = nullptr;
-    QLabel* Label4 = nullptr;
-    QComboBox* ComboBox3 = nullptr;
-    presentation::PictureButton* ImageLecture = nullptr;
-    presentation::PictureButton* ImagePause = nullptr;
-    presentation::PictureButton* ImageArret = nullptr;
-    QFrame* Panel1 = nullptr;
-    QSlider* TrackBarMP3 = nullptr;
-    presentation::PictureButton* ImageBtImportMP3 = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
 
 private:
-    void BuildScreens();
-    void BuildMainMenu();
-    void BuildGameMenu();
-    void BuildOptionsPanel();
-    // A white panel filled by a tool bar whose face buttons stack in one column.
-    QVBoxLayout* AddToolBar(QFrame* panel, QWidget*& bar, QMargins margins);
-    presentation::FaceButton* AddFaceButton(QWidget* bar, int face, void (TfrmMain::*handler)());
+    // Connects the buttons, the option arrows, the hint picture and the board surface to their
+    // handlers.
+    void ConnectControls();
+    // Fills the option boxes with their choices from the language lines.
+    void FillOptionBoxes();
     // Runs a handler so that no exception leaves the slot: the error is shown instead.
     void Guarded(const std::function<void()>& handler);
     [[nodiscard]] QString ProgramFolder() const;
     [[nodiscard]] QString AssetPath(const QString& relative) const;
-    [[nodiscard]] QImage ReadWindowPicture(const QString& relative,
-                                           QSize size,
-                                           QColor standIn,
-                                           QString& firstMissing) const;
     void ApplyDisplay(bool fullScreen);
-    // Moves the client area into the full-screen view (scaled), or back into the window.
-    void ShowGameScaled(bool scaled);
-    void LoadThemePictures(QString& theme);
-    void RebuildFaces(const QImage& normal, const QImage& hot, const QImage& disabled);
+    // The language's words on the screens.
+    [[nodiscard]] presentation::ScreenTexts ScreenLines();
     [[nodiscard]] control::LineLookup Lines();
     // The message window without its list: a yes / no question of the language file (its answer,
     // 1 or 2), or a text with one button.
@@ -318,10 +238,6 @@ private:
     control::SettingsStore m_settings;
     QString m_programFolderOverride;
     TfrmAbout* m_splash = nullptr;
-    QWidget* m_stage = nullptr; // the central widget, black behind the client area
-    QGridLayout* m_stageLayout = nullptr;
-    std::vector<std::pair<presentation::FaceButton*, int>> m_faceButtons; // button, face
-    int m_themeOpacity = 205;
     bool m_shown = false;
     bool m_startupDone = false;
     bool m_settingsWritten = false;

@@ -29,7 +29,13 @@ TFormFenetre::TFormFenetre(QWidget* parent)
 
     Image1 = new QLabel(Panel);
     Image1->setGeometry(12, 12, 503, 370);
+    BuildTitle();
+    BuildList();
+    BuildButtons();
+}
 
+void TFormFenetre::BuildTitle()
+{
     QFont title(QStringLiteral("CHOW FUN"));
     title.setPixelSize(16);
     title.setBold(true);
@@ -47,7 +53,10 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     }
     Label1->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
     Label2->setStyleSheet(QStringLiteral("color: red; background: transparent;"));
+}
 
+void TFormFenetre::BuildList()
+{
     // The list's sunken well: under the list, and only while the list is shown, so that a notice
     // or a question without a list shows no empty frame.
     ListWell = new QFrame(Panel);
@@ -75,7 +84,10 @@ TFormFenetre::TFormFenetre(QWidget* parent)
     Effacer = PopupMenu1->addAction(QStringLiteral("Effacer"));
     connect(Effacer, &QAction::triggered, this, [this] { EffacerClick(); });
     connect(ListBox1, &QWidget::customContextMenuRequested, this, &TFormFenetre::ShowListMenu);
+}
 
+void TFormFenetre::BuildButtons()
+{
     // The button bar: 73 pixels before the first button, 78 between the two.
     ToolButton1 = new presentation::FaceButton(Panel);
     ToolButton2 = new presentation::FaceButton(Panel);

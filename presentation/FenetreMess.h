@@ -70,5 +70,9 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The title and its shadow, the list in its well with the pop-up menu, the two buttons.
+    void BuildTitle();
+    void BuildList();
+    void BuildButtons();
     void ShowListMenu(const QPoint& position);
 };

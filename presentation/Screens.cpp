@@ -1,8 +1,10 @@
 // Decisions of the screens that need no widget: the arrows of the option boxes, window placing.
 #include "presentation/Screens.h"
 
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QScreen>
 #include <QTranslator>
 #include <QWidget>
 
@@ -30,6 +32,42 @@ QTranslator* PrepareApplication(QCoreApplication& application)
     }
     QCoreApplication::installTranslator(translator);
     return translator;
+}
+
+bool InstallFont(const QString& path, const QString& family)
+{
+    const int font = QFontDatabase::addApplicationFont(path);
+    if (font >= 0 && QFontDatabase::applicationFontFamilies(font).contains(family))
+        return true;
+    if (font >= 0)
+        QFontDatabase::removeApplicationFont(font);
+    return false;
+}
+
+QScreen* ScreenOf(const QWidget* widget)
+{
+    if (QScreen* screen = widget->screen())
+        return screen;
+    return QGuiApplication::primaryScreen();
+}
+
+void SetWindowMode(QWidget* window, bool fullScreen)
+{
+    if (fullScreen) {
+        window->setMinimumSize(0, 0);
+        window->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        if (window->isVisible())
+            window->showFullScreen();
+        else
+            window->setWindowState(window->windowState() | Qt::WindowFullScreen);
+        return;
+    }
+    if (window->isFullScreen())
+        window->showNormal();
+    window->setWindowState(window->windowState() & ~Qt::WindowFullScreen);
+    window->setFixedSize(1024, 768);
+    if (const QScreen* screen = ScreenOf(window))
+        window->move(WindowedPosition(screen->size()));
 }
 
 void SetOpacity(QWidget* window, int alpha)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class QCoreApplication;
+class QScreen;
 class QTranslator;
 class QWidget;
 
@@ -29,6 +30,17 @@ namespace presentation {
 // Returns the translator installed, owned by the application; nothing when Qt's French
 // translations are not installed (those windows then speak English).
 QTranslator* PrepareApplication(QCoreApplication& application);
+
+// Installs the font file for the running program. False, with nothing left installed, when the
+// file cannot be read or holds another family than family (a cut or foreign file).
+bool InstallFont(const QString& path, const QString& family);
+
+// The screen the widget is on, or the primary screen.
+[[nodiscard]] QScreen* ScreenOf(const QWidget* widget);
+
+// Full screen: the window fills the screen, free of its fixed size. Windowed: the fixed
+// 1024 x 768 window in the middle of its screen. A hidden window takes the state to show it later.
+void SetWindowMode(QWidget* window, bool fullScreen);
 
 // Window opacity out of 255, where the platform has it (offscreen and minimal do not).
 void SetOpacity(QWidget* window, int alpha);

@@ -56,6 +56,21 @@ QString MissingLineMessage(int n)
         + QString::number(n);
 }
 
+LanguageFile ReadLanguageFile(const QString& path)
+{
+    auto lines = ReadTextLines(path);
+    if (!lines)
+        return {{}, QStringLiteral("Fichier de langue introuvable :\n") + path};
+    if (lines->size() < LanguageLineCount)
+        return {{},
+                QStringLiteral("Fichier de langue incomplet :\n%1\nIl a %2 lignes, le jeu en "
+                               "utilise %3.")
+                    .arg(path)
+                    .arg(lines->size())
+                    .arg(LanguageLineCount)};
+    return {std::move(*lines), {}};
+}
+
 std::optional<QString> LanguageTexts::Line(int n) const
 {
     if (!m_loaded || n < 0 || n >= m_lines.size())

@@ -28,6 +28,15 @@ namespace presentation {
 // installation, like a missing one.
 inline constexpr int LanguageLineCount = 73;
 
+// The language file's lines, or the text of the error box that says what is wrong with the file:
+// missing, or shorter than LanguageLineCount lines.
+struct LanguageFile
+{
+    QStringList lines;
+    QString problem; // empty when the lines are there
+};
+[[nodiscard]] LanguageFile ReadLanguageFile(const QString& path);
+
 // The loaded language lines; line n is the file's line n, prefix included.
 class LanguageTexts
 {

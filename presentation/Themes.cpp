@@ -160,6 +160,73 @@ PiecePictures PreparePieces(const ThemeFiles& files, int themeOpacity)
     return pieces;
 }
 
+namespace {
+
+// The picture the reader makes of the file, or a plain stand-in of that size and colour; the first
+// file that cannot be read is kept in firstMissing.
+QImage ReadOrStandIn(const QString& path,
+                     QImage (*reader)(const QString&),
+                     QSize size,
+                     QColor standIn,
+                     QString& firstMissing)
+{
+    QImage picture = reader(path);
+    if (!picture.isNull())
+        return picture;
+    if (firstMissing.isEmpty())
+        firstMissing = path;
+    return PlaceholderPicture(size.width(), size.height(), standIn);
+}
+
+void ReadWindowPictures(const QString& folder, LoadedTheme& loaded)
+{
+    QString missing;
+    const auto read = [&folder, &missing](const char* name, QSize size, QColor standIn) {
+        return ReadOrStandIn(ResolvePath(folder, QString::fromLatin1(name)), ReadOpaquePicture,
+                             size, standIn, missing);
+    };
+    loaded.messageWindow = read("fenetre.bmp", {503, 370}, QColor(245, 235, 210));
+    loaded.mainMenu = read("accueil.bmp", {992, 709}, QColor(200, 185, 150));
+    loaded.hintButton = read("Aide.bmp", {91, 83}, QColor(120, 30, 30));
+    loaded.rightArrow = read("R.bmp", {20, 20}, QColor(120, 30, 30));
+    loaded.leftArrow = read("L.bmp", {20, 20}, QColor(120, 30, 30));
+    const std::array<QColor, 3> blankStandIns{QColor(250, 235, 215), QColor(255, 245, 225),
+                                              QColor(215, 210, 205)};
+    for (std::size_t state = 0; state < blankStandIns.size(); ++state) {
+        const QString path = ResolvePath(folder, QStringLiteral("%1.bmp").arg(state + 1));
+        loaded.faceBlanks[state]
+            = ReadOrStandIn(path, ReadFaceBlank, {140, 49}, blankStandIns[state], missing);
+    }
+    if (!missing.isEmpty())
+        loaded.missing.append(missing);
+}
+
+} // namespace
+
+LoadedTheme LoadTheme(const QString& graphismeFolder,
+                      const QString& theme,
+                      const std::array<QString, 3>& themeNames)
+{
+    LoadedTheme loaded;
+    const QString& defaultTheme = themeNames[0];
+    loaded.theme = theme.isEmpty() ? defaultTheme : theme;
+    ThemeFiles files = ReadThemeFiles(graphismeFolder, loaded.theme);
+    if (!files.Complete()) {
+        loaded.missing.append(files.firstMissing);
+        if (loaded.theme != defaultTheme) {
+            files = ReadThemeFiles(graphismeFolder, defaultTheme);
+            if (!files.Complete())
+                loaded.missing.append(files.firstMissing);
+            loaded.theme = defaultTheme;
+            loaded.fellBack = true;
+        }
+    }
+    loaded.look = LookOfTheme(loaded.theme, themeNames);
+    loaded.pieces = PreparePieces(files, loaded.look.opacity);
+    ReadWindowPictures(graphismeFolder, loaded);
+    return loaded;
+}
+
 QImage PlaceholderPicture(int width, int height, QColor colour)
 {
     QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 namespace presentation {
 
@@ -68,6 +69,32 @@ struct ThemeFiles
 // Keys and opacities the pictures for their board roles; a missing picture gets its plain
 // stand-in, which is already transparent where it should be.
 [[nodiscard]] PiecePictures PreparePieces(const ThemeFiles& files, int themeOpacity);
+
+// A theme as the window shows it: its board pictures prepared, the window's pictures that do not
+// depend on the theme, and what could not be read. Every picture that cannot be read has a plain
+// stand-in.
+struct LoadedTheme
+{
+    QString theme; // the theme used
+    bool fellBack = false; // the theme asked for lacked a picture: the first theme stands in
+    ThemeLook look;
+    PiecePictures pieces;
+    QImage messageWindow; // fenetre.bmp
+    QImage mainMenu; // accueil.bmp
+    QImage hintButton; // Aide.bmp
+    QImage rightArrow; // R.bmp
+    QImage leftArrow; // L.bmp
+    std::array<QImage, 3> faceBlanks; // 1.bmp, 2.bmp, 3.bmp: normal, hot, disabled
+    // The files to name to the player, one box each, in this order: the first unreadable picture
+    // of the theme asked for, of the first theme when it stands in, of the window's own pictures.
+    QStringList missing;
+};
+
+// Loads a theme from the graphisme folder. An empty name stands for the first of themeNames,
+// which also stands in for a theme that lacks a picture; the theme used decides the look.
+[[nodiscard]] LoadedTheme LoadTheme(const QString& graphismeFolder,
+                                    const QString& theme,
+                                    const std::array<QString, 3>& themeNames);
 
 // A plain stand-in for board picture k when no theme could be read.
 [[nodiscard]] QImage PlaceholderPiece(int k);
