@@ -45,10 +45,9 @@ TEST_F(WholeGame, PlayedWithTheMouseAlone)
     const engine::Board& board = w.GameBoard();
     const int empty = board.EmptyCellCount();
     MessageAnswers answers(w, 1);
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < 81; ++cell)
         if (board.CurrentGrid[cell % 9][cell / 9] == engine::EmptyCell)
             Play(cell % 9, cell / 9, board.SolutionGrid[cell % 9][cell / 9]);
-    }
     EXPECT_EQ(w.GameState, GameStatus::Finished);
     ASSERT_EQ(answers.texts.size(), 1);
     EXPECT_TRUE(answers.texts[0].startsWith("L31\r\nL32 0 L47 ")) << answers.texts[0].toStdString();
@@ -191,13 +190,8 @@ TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices
 
 TEST_F(WholeGame, DesignValidationRefusesBrokenDesigns)
 {
-    // Designing after a paused game hides the pause; the next new game shows the hint again.
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    w.tbPlayClick();
     MessageAnswers answers(w, 1);
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
     QTest::mouseClick(w.Conception, Qt::LeftButton);
-    EXPECT_TRUE(w.PanPaused->isHidden() && w.ImageBtHint->isHidden());
     // Row 8's digit at (7, 8) again at its end, and rows 3 and 4 swapped, which breaks boxes
     // only: the solver alone would finish both grids.
     engine::Grid twice = SolvedWithout({{0, 0}}), swapped = twice;
@@ -208,28 +202,19 @@ TEST_F(WholeGame, DesignValidationRefusesBrokenDesigns)
         w.mnuNewClick();
         w.GameBoard().CurrentGrid = design;
         QTest::mouseClick(w.BtValider, Qt::LeftButton);
-        EXPECT_EQ(w.GameState, GameStatus::Designing);
-        EXPECT_EQ(Panel(4), "L20");
-        EXPECT_FALSE(w.BtSolve->isEnabled() || w.btCheck->isEnabled() || w.BtPrint->isEnabled());
-        EXPECT_FALSE(w.Timer1.isActive());
+        EXPECT_EQ(std::pair(w.GameState, Panel(4)),
+                  std::pair(GameStatus::Designing, QString("L20")));
     }
-    EXPECT_EQ(answers.texts, QStringList{"L1"}) << "a refused design shows no message window";
+    EXPECT_TRUE(answers.texts.isEmpty()) << "a refused design shows no message window";
 
     w.ElapsedSeconds = 75;
     const engine::Grid design = SolvedWithout({{0, 0}, {4, 4}, {8, 8}, {2, 7}});
     w.GameBoard().CurrentGrid = design;
     QTest::mouseClick(w.BtValider, Qt::LeftButton);
-    EXPECT_EQ(answers.texts.last(), "L21\r\nL22 Très facile.");
+    EXPECT_EQ(answers.texts, QStringList{"L21\r\nL22 Très facile."});
     EXPECT_EQ(w.GameState, GameStatus::Playing);
     EXPECT_EQ(w.GameBoard().StartGrid, design) << "the design's pieces are the givens";
     EXPECT_EQ(w.GameBoard().SolutionGrid, GridOf(Solved));
-    QTest::mouseClick(w.BtValider, Qt::LeftButton);
-    EXPECT_FALSE(w.PanPaused->isHidden()) << "the same button pauses";
-    EXPECT_EQ(w.PausedText->text(), "L55");
-
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    EXPECT_TRUE(w.PanelBtHint->isVisible() && w.ImageBtHint->isVisible());
 }
 
 TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
