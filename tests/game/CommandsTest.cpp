@@ -1,11 +1,9 @@
-// The window's timers and option boxes, the sounds of each placement, and the check, save and
-// load commands followed through the window to what the player sees.
+// The window's timers and option boxes, the sounds of each placement, and the check command
+// followed through the window to what the player sees.
 #include "Window.h"
-#include "control/GameFiles.h"
 #include "presentation/AboutUnit.h"
 
 #include <QDir>
-#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -100,29 +98,4 @@ TEST_F(Commands, CheckMarksExactlyTheWrongPiecesForFourteenRedraws)
         w.DessineGrille();
     }
     EXPECT_EQ(Panel(4), "L62");
-}
-
-TEST_F(Commands, SaveWhilePausedKeepsThePlayersGridAndTheListShowsItsDate)
-{
-    QDir(w.GameFolder()).removeRecursively();
-    StartKnownGame(SolvedWithout({{0, 0}, {4, 4}, {8, 8}}));
-    Play(4, 4, 1); // a wrong piece of the player's
-    const engine::Grid players = w.GameBoard().CurrentGrid;
-    w.tbPlayClick();
-    for (int tick = 0; tick < 30; ++tick)
-        w.Timer1Timer();
-    ASSERT_NE(w.GameBoard().CurrentGrid, players);
-    QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    const QStringList lines = control::ReadRecordLines(control::SavedGamesFilePath(w.GameFolder()));
-    ASSERT_EQ(lines.size(), 1);
-    const QStringList entries = ClickAndChoose(w, w.BtCharger, 0, 1);
-    ASSERT_EQ(entries.size(), 1);
-    // Label, then the first twenty characters of the line: its date and the space after it.
-    EXPECT_TRUE(QRegularExpression(R"(^L72: \d\d/\d\d/\d{4}-\d\d:\d\d:\d\d $)")
-                    .match(entries[0])
-                    .hasMatch())
-        << entries[0].toStdString();
-    EXPECT_TRUE(lines[0].startsWith(entries[0].mid(5)));
-    EXPECT_EQ(w.GameBoard().CurrentGrid, players);
-    EXPECT_EQ(w.GameState, GameStatus::Playing);
 }

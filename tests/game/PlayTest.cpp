@@ -1,6 +1,7 @@
 // The end of a game and the clock's text, then games played through the window.
 #include "Window.h"
 #include "control/Clock.h"
+#include "control/GameFiles.h"
 #include "control/Placement.h"
 
 #include <map>
@@ -21,7 +22,7 @@ TEST(GridComplete, NeverWithAnIncompleteSolutionEvenOneTheGridCopies)
     EXPECT_TRUE(control::GridComplete(board, false));
 }
 
-TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
+TEST(Clock, ShowsTimeCutToTheSecondCountingTicksWithoutDriftUpToAClampedMaximum)
 {
     const control::TimeWords words{"min", "s", "more than an hour"};
     const std::pair<double, const char*> cases[]{
@@ -34,6 +35,10 @@ TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
     EXPECT_EQ(control::TimeText(hour, words), "60 min 0 s");
     EXPECT_EQ(control::TimeText(control::AdvanceClock(hour, control::ClockInterval), words),
               "more than an hour");
+    // The count stops at its largest value, a hint's minute added there included.
+    EXPECT_EQ(control::AdvanceClock(control::MaxElapsedSeconds, 100), control::MaxElapsedSeconds);
+    EXPECT_EQ(control::AdvanceClock(control::MaxElapsedSeconds + control::HintCost, 100),
+              control::MaxElapsedSeconds);
 }
 
 using WholeGame = PlayedWindow;
@@ -41,7 +46,10 @@ using Ring = PlayedWindow;
 
 TEST_F(WholeGame, PlayedWithTheMouseAlone)
 {
+    QDir(w.GameFolder()).removeRecursively();
+    w.AjouteScore = [this] { ++scores, w.AddScore(); };
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
+    w.Timer1.stop(), w.ElapsedSeconds = 61.9;
     const engine::Board& board = w.GameBoard();
     const int empty = board.EmptyCellCount();
     MessageAnswers answers(w, 1);
@@ -50,8 +58,12 @@ TEST_F(WholeGame, PlayedWithTheMouseAlone)
             Play(cell % 9, cell / 9, board.SolutionGrid[cell % 9][cell / 9]);
     EXPECT_EQ(w.GameState, GameStatus::Finished);
     ASSERT_EQ(answers.texts.size(), 1);
-    EXPECT_TRUE(answers.texts[0].startsWith("L31\r\nL32 0 L47 ")) << answers.texts[0].toStdString();
+    EXPECT_TRUE(answers.texts[0].startsWith("L31\r\nL32 1 L47 1 L48"))
+        << answers.texts[0].toStdString();
     EXPECT_EQ(scores, 1);
+    const QStringList lines = control::ReadRecordLines(control::ScoresFilePath(w.GameFolder()));
+    EXPECT_TRUE(lines.size() == 1 && lines[0].startsWith("1 L47 1 L48 "))
+        << lines.join('|').toStdString();
     EXPECT_EQ(sounds.count("Loud"), empty);
     EXPECT_EQ(sounds.count("applause"), 1);
     EXPECT_FALSE(w.BtHint->isEnabled() || w.ImageBtHint->isEnabled());

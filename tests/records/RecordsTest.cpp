@@ -1,5 +1,4 @@
 // The score and saved-game lines, and the files that keep them under the temporary home.
-#include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "game/Grids.h"
 
@@ -32,7 +31,7 @@ constexpr const char* Current = "1_3____8_+_5_7_____+7________+"
                                 "_________+____9____+_________+"
                                 "________2+_________+_9_______";
 
-TEST(ScoreLine, FillsTheTemplateWithWholeMinutesAndSecondsTheNameOnOneLineThenTheDate)
+TEST(ScoreLine, FillsTheTemplateWithTheWholeSecondsTheNameOnOneLineThenTheDate)
 {
     const std::tuple<double, const char*, const char*, const char*> cases[]{
         {75.9, "par [name] le [date]", "Ana", "1 m 15 s par Ana le d1"},
@@ -45,7 +44,7 @@ TEST(ScoreLine, FillsTheTemplateWithWholeMinutesAndSecondsTheNameOnOneLineThenTh
         EXPECT_EQ(control::ScoreLine(seconds, {"m", "s", pattern}, name, "d1"), line);
 }
 
-TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProblem)
+TEST(SavedGameLine, ParsesBackFieldByFieldOrNamesItsFirstProblem)
 {
     const auto saved = [](double seconds, std::string_view date = "05/12/2026-13:02:08") {
         return control::SavedGameLine(date, GridOf(Current), GridOf(Solved), seconds);
@@ -96,6 +95,10 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     // A giant field is quoted by its first 40 characters only.
     bad.emplace_back(noSeconds + std::string(10'000'000, '7') + "x", P::Seconds,
                      "« " + std::string(40, '7') + "\u2026 »");
+    // Far beyond the clock's count, and just beyond it: a saved time is clamped.
+    for (const std::string seconds : {"1e308", "1e13"})
+        EXPECT_EQ(control::ParseSavedGame(noSeconds + seconds).elapsedSeconds,
+                  control::MaxElapsedSeconds);
     for (const auto& [line, problem, named] : bad) {
         try {
             (void)control::ParseSavedGame(line);
@@ -109,7 +112,7 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     }
 }
 
-TEST(GameDataFolder, IsNeverTheRootAndKeepsTheNameOneFolderInsideTheDocuments)
+TEST(GameDataFolder, IsASafeNameOneFolderInsideTheDocumentsNeverTheRoot)
 {
     const std::tuple<const char*, const char*, const char*, const char*> cases[]{
         {"", "/h", "Orvante", "/h/Orvante"},
@@ -123,7 +126,7 @@ TEST(GameDataFolder, IsNeverTheRootAndKeepsTheNameOneFolderInsideTheDocuments)
 QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
@@ -147,33 +150,16 @@ std::string FileError(const std::function<void()>& change)
     return "(none)";
 }
 
-TEST(PlayingTime, StaysWithinTheClocksRange)
-{
-    const std::string line
-        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 0)
-              .substr(0, 200);
-    const double max = control::MaxElapsedSeconds;
-    // Far beyond the clock's count, and just beyond it: a saved time is clamped.
-    for (const std::string seconds : {"1e308", "1e13"})
-        EXPECT_EQ(control::ParseSavedGame(line + seconds).elapsedSeconds, max) << seconds;
-    EXPECT_EQ(control::AdvanceClock(120.5, control::ClockInterval), 120.6);
-    EXPECT_EQ(control::AdvanceClock(max, control::ClockInterval), max);
-    // A hint's minute added at the top, then a tick: still the largest count, never infinite.
-    EXPECT_EQ(control::AdvanceClock(max + control::HintCost, 100), max);
-}
-
 // The game folder in the temporary documents folder, empty at the start of every test.
-class GameFiles : public testing::Test
+struct GameFiles : testing::Test
 {
-protected:
     void SetUp() override { QDir(folder).removeRecursively(); }
-
     const QString folder = control::GameDataFolder("Orvante");
     const QString scores = control::ScoresFilePath(folder);
     const QString saves = control::SavedGamesFilePath(folder);
 };
 
-TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWereRead)
+TEST_F(GameFiles, ARewriteKeepsEachOtherLineAsItWasDecoded)
 {
     const std::tuple<const char*, QByteArray, QString, bool, QByteArray> cases[]{
         {"a Windows-1252 line among UTF-8 ones, a byte order mark, mixed endings",
@@ -252,7 +238,7 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_EQ(control::ReadRecordLines(saves), lines);
 }
 
-TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoesNotBlockIt)
+TEST_F(GameFiles, AChangeWaitsOnlyForTheLockOfALiveCopy)
 {
     QDir().mkpath(QFileInfo(scores).absolutePath());
     QLockFile other(scores + ".lock");
@@ -288,7 +274,7 @@ TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoes
     EXPECT_FALSE(QFileInfo::exists(scores + ".lock"));
 }
 
-TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
+TEST_F(GameFiles, AWriteIsWholeOrNothingTidyingOnlyItsOwnLeftovers)
 {
     const QString dir = QFileInfo(scores).absolutePath();
     const QStringList kept{"Scores.frd.abcDE",  "Scores.frd.abcDEF1", "Scores.frd.abc1EF",
