@@ -19,7 +19,7 @@ TEST(GridText, TextGoesAlongRowsWhileMemoryGoesDownColumns)
     EXPECT_EQ(board.WriteSolutionGridText()[2 * 10 + 3], '0');
 }
 
-TEST(GridText, KeepsDigitsSpacesAndUnderscoresUpToEightyOneCellsAndThrowsWhenShort)
+TEST(GridText, ReadsEightyOneCellCharactersThrowingWhenShort)
 {
     // "|;\r\n+" are dropped; " ", "_" and "0" are empty cells; the trailing "123" is never read,
     // and reading it would write past the grid into column 1.
@@ -34,12 +34,11 @@ TEST(GridText, KeepsDigitsSpacesAndUnderscoresUpToEightyOneCellsAndThrowsWhenSho
     EXPECT_EQ(board.WriteCurrentGridText(), "99_" + Solution.substr(3));
 }
 
-TEST(RandomSource, AdvancesBeforeEachDrawAndTakesTheHighHalf)
+TEST(RandomSource, DrawsFromTheHighHalfOfTheAdvancedSeed)
 {
     // Worked by hand: 0 -> 1 -> 134775814 -> 3698175007; 3698175007 * 9 / 2^32 = 7.75.
     Random random(0);
-    EXPECT_EQ(random.Draw(9), 0u);
-    EXPECT_EQ(random.Draw(9), 0u);
-    EXPECT_EQ(random.Draw(9), 7u);
+    EXPECT_EQ((std::array{random.Draw(9), random.Draw(9), random.Draw(9)}),
+              (std::array{0u, 0u, 7u}));
     EXPECT_EQ(random.Seed(), 3698175007u);
 }

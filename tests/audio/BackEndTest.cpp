@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(BackEnd, TitlesGetTheirLengthAndGoOnAtTheirEndWhileABrokenFileIsToldOnce)
+TEST(BackEnd, PlaysTitlesOneAfterAnotherTellingABrokenFileOnce)
 {
     if (!audio::AudioAvailable())
         GTEST_SKIP() << qPrintable(audio::NoAudioText());
@@ -41,7 +41,7 @@ TEST(BackEnd, TitlesGetTheirLengthAndGoOnAtTheirEndWhileABrokenFileIsToldOnce)
     EXPECT_FALSE(player.Active());
 }
 
-TEST(WithoutDecoders, MusicAndSoundsStaySilentAndSayItOnce)
+TEST(WithoutDecoders, TheGameStaysSilentWithOneMessage)
 {
     if (audio::AudioAvailable()) {
         // This machine decodes MP3: the test runs again in a process whose GStreamer has no
@@ -54,7 +54,7 @@ TEST(WithoutDecoders, MusicAndSoundsStaySilentAndSayItOnce)
         QProcess game;
         game.setProcessEnvironment(environment);
         game.start(QCoreApplication::applicationFilePath(),
-                   {"--gtest_filter=WithoutDecoders.MusicAndSoundsStaySilentAndSayItOnce"});
+                   {"--gtest_filter=WithoutDecoders.TheGameStaysSilentWithOneMessage"});
         ASSERT_TRUE(game.waitForFinished(30000));
         const QString output = QString::fromUtf8(game.readAllStandardOutput());
         EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0

@@ -13,7 +13,7 @@ using Constants = PlayedWindow;
 using PlacementSounds = PlayedWindow;
 using Commands = PlayedWindow;
 
-TEST_F(Constants, TimersAndOptionBoxesStartAsSet)
+TEST_F(Constants, TimersRunAtTheirIntervalsOptionBoxesOfferTheirChoices)
 {
     TfrmAbout splash(install.Folder() + "graphisme/splash.bmp");
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);

@@ -33,11 +33,6 @@ struct Row
     bool atEndMessage = false; // seen while the end-of-game message is open
 };
 
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
-
 // clang-format off
 const Row Rows[]{
 //   name                             start                     command     clock

@@ -173,7 +173,7 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
     }
 }
 
-TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices)
+TEST_F(Ring, InFullScreenFollowsTheScaledCellsAndChoices)
 {
     StartKnownGame(SolvedWithout({{2, 3}, {4, 4}}));
     w.show();

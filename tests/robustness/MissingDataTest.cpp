@@ -5,10 +5,7 @@
 #include "game/Window.h"
 #include "presentation/AboutUnit.h"
 
-#include <QComboBox>
 #include <QDirIterator>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -96,7 +93,7 @@ void StartWithout(const QString& relative, const QString& folder)
         << qPrintable(where.join(" | "));
 }
 
-TEST(MissingData, EachDataFileOrFolderAwayInTurnIsNamedAndTheGameGoesOnOrEndsCleanly)
+TEST(MissingData, EachDataFileOrFolderAwayInTurnIsNamedWhileTheGameGoesOnOrEndsCleanly)
 {
     QTemporaryDir root;
     const QString folder = root.filePath("game/"), away = root.filePath("away");

@@ -11,7 +11,7 @@
 using namespace presentation;
 using namespace testing_support;
 
-TEST(ChargeGraphismes, ThemeLooksAndFallBackOnABadPicture)
+TEST(ChargeGraphismes, GivesEachThemeItsLookFallingBackOnABadPicture)
 {
     TestInstall install;
     TestWindow test(install);
