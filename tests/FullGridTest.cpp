@@ -35,7 +35,6 @@ TEST(PatternList, HoldsInOrderThePatternsSharingNoCellWithTheFirstUntilTaken)
             expected.push_back(PatternIdAt(k));
     EXPECT_EQ(built.first, PatternIdOf(5, 1, 2, 3, 4, 0));
     EXPECT_EQ(built.others, expected);
-
     std::vector<PatternId> list = built.others;
     Random random(99), copy(99);
     PatternId picked = 0;

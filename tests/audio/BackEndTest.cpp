@@ -33,7 +33,6 @@ TEST(BackEnd, PlaysTitlesOneAfterAnotherTellingABrokenFileOnce)
     EXPECT_NEAR(lengths[0][0].toLongLong(), 1000, 50);
     EXPECT_NEAR(lengths[1][0].toLongLong(), 2000, 50);
     EXPECT_TRUE(player.CurrentTitle() == "tone-2s.mp3" && player.Active() && messages.isEmpty());
-
     player.ChooseTitle("Cassé.mp3");
     ASSERT_TRUE(messages.wait(3000));
     QTest::qWait(500); // the back end's later errors about the same file

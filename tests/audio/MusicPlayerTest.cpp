@@ -35,10 +35,8 @@ public:
     [[nodiscard]] qint64 Position() const override { return 0; }
     void SetVolume(int v) override { calls << QString("volume %1").arg(v), volume = v; }
     [[nodiscard]] bool AtEnd() const override { return atEnd; }
-
     void ReportLength(qint64 milliseconds) { emit LengthKnown(milliseconds); }
     void ReportFailure() { emit Failed("cannot decode"); }
-
     QStringList calls;
     QString openPath;
     int volume = -1;

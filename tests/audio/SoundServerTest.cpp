@@ -64,7 +64,6 @@ public:
             && recorded.isEmpty())
             problem = "parec recorded nothing from the PulseAudio server";
     }
-
     ~PrivateSoundServer()
     {
         for (QProcess* process : {&m_recorder, &m_server}) {
@@ -73,11 +72,9 @@ public:
                 process->kill(), process->waitForFinished(2000);
         }
     }
-
     [[nodiscard]] QString Socket() const { return m_runtime.filePath("native"); }
     [[nodiscard]] QString Address() const { return "unix:" + Socket(); }
     [[nodiscard]] qsizetype Frames() const { return recorded.size() / FrameBytes; }
-
     QString problem;
     QByteArray recorded;
 
@@ -127,7 +124,6 @@ TEST(SoundServer, MusicAtTheDefaultSliderIsHeardInBalanceWithAnEffectUntilItStop
     // Before anything touches Qt Multimedia, so that its device list is the private server's.
     qputenv("PULSE_SERVER", server.Address().toLocal8Bit());
     ASSERT_TRUE(audio::AudioAvailable()) << qPrintable(audio::NoAudioText());
-
     audio::TFormLecteurMP3 player;
     player.AjouteListeDeMusiques(ORVANTE_DATA_DIR "Musique/", "Jardin de pierre.mp3");
     player.SetVolume(audio::VolumeFromSlider(500));
@@ -140,14 +136,12 @@ TEST(SoundServer, MusicAtTheDefaultSliderIsHeardInBalanceWithAnEffectUntilItStop
     const qsizetype musicEnd = after(6500);
     player.Stop();
     const qsizetype silenceEnd = after(1500);
-
     audio::SoundEffects effects;
     effects.SetSoundFolder(ORVANTE_DATA_DIR "sons/");
     const qsizetype effectStart = server.Frames();
     effects.JoueSon("Loud");
     const qsizetype effectEnd = after(1500);
     qunsetenv("PULSE_SERVER");
-
     const QByteArray& pcm = server.recorded;
     const qsizetype musicFrom = Sounding(pcm, musicStart, musicEnd).first;
     const auto [effectFrom, effectTo] = Sounding(pcm, effectStart, effectEnd);

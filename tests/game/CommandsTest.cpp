@@ -3,10 +3,6 @@
 #include "Window.h"
 #include "presentation/AboutUnit.h"
 
-#include <QDir>
-
-#include <gtest/gtest.h>
-
 using namespace game_testing;
 
 using Constants = PlayedWindow;

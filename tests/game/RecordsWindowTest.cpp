@@ -1,13 +1,10 @@
-// Scores, saved games and printing driven through the window's buttons and message windows.
+// Saved games and printing driven through the window's buttons and message windows.
 #include "Window.h"
 #include "control/GameFiles.h"
 
-#include <QDir>
 #include <QFile>
 #include <QPrinter>
 #include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace game_testing;
 using RecordsWindow = PlayedWindow;
@@ -36,7 +33,6 @@ TEST_F(RecordsWindow, GameSavedWhilePausedComesBackWithThePlayersPiecesAsGivens)
         ClickAndChoose(w, w.BtCharger, row, answer);
         EXPECT_EQ(state(), playing);
     }
-
     {
         MessageAnswers back(w, 1);
         QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
@@ -52,7 +48,6 @@ TEST_F(RecordsWindow, GameSavedWhilePausedComesBackWithThePlayersPiecesAsGivens)
     EXPECT_EQ(w.GameBoard().SolutionGrid, GridOf(Solved));
     EXPECT_TRUE(w.Panel_MenuJeu->isVisible() && !w.Panel_MenuPrincipal->isVisible());
     EXPECT_FALSE(w.FormFenetre->ListBox1->isVisible());
-
     // A line cut inside the solution is named, and the game goes on untouched.
     w.Timer1.stop();
     const QString path = control::SavedGamesFilePath(w.GameFolder());

@@ -60,7 +60,6 @@ TEST(SavedGameLine, ParsesBackFieldByFieldOrNamesItsFirstProblem)
     const std::string wide = saved(1, "05\u00B712\u00B72026-13:02:08 et plus");
     EXPECT_EQ(wide.substr(0, 23), "05\u00B712\u00B72026-13:02:08 1");
     EXPECT_EQ(control::LoadListEntry("Partie", wide), "Partie: 05\u00B712\u00B72026-13:02:08 ");
-
     // Two empty cells written as " " and "0", a comma, trailing spaces: two bytes further on.
     const control::SavedGame game = control::ParseSavedGame(
         patched(patched(wide, 23, " "), 25, "0").substr(0, 202) + "83,4  ");
@@ -68,7 +67,6 @@ TEST(SavedGameLine, ParsesBackFieldByFieldOrNamesItsFirstProblem)
     EXPECT_EQ(game.current, GridOf(Current));
     EXPECT_EQ(game.solution, GridOf(Solved));
     EXPECT_DOUBLE_EQ(game.elapsedSeconds, 83.4);
-
     const std::string good = saved(42), noSeconds = good.substr(0, 200);
     using P = control::SaveProblem;
     // Each line, its problem and a part of the message that says where the problem is.
@@ -197,7 +195,6 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_EQ(list[0].text, giant.left(199) + u'\u2026');
     EXPECT_TRUE(control::DeleteListLine(folder, "scores", list[0].line));
     EXPECT_TRUE(control::ReadRecordLines(scores).isEmpty());
-
     for (const char* name : {"Ana", "Bob", "Cid"})
         control::AppendScore(folder, 60, Words, name, When);
     // Two copies of the game show the same list; B deletes the first line, then A the second.
@@ -206,7 +203,6 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_TRUE(control::DeleteListLine(folder, "scores", a[1].line));
     EXPECT_FALSE(control::DeleteListLine(folder, "scores", a[0].line)) << "gone already";
     EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"1 m 0 s Cid"});
-
     engine::Board paused;
     paused.SolutionGrid = GridOf(Solved);
     paused.SpareGrid = SolvedWithout({{0, 0}, {4, 4}}); // the player's grid, with a wrong 9
@@ -229,7 +225,6 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_THROW((void)control::LoadSavedGame(folder, shown[0].line, board),
                  control::LineGoneError);
     EXPECT_EQ(board.CurrentGrid, loaded.CurrentGrid);
-
     // A game that would not load back is not written, and the message says why.
     const QStringList lines = control::ReadRecordLines(saves);
     const std::string refused
@@ -252,14 +247,12 @@ TEST_F(GameFiles, AChangeWaitsOnlyForTheLockOfALiveCopy)
     other.unlock();
     score.get();
     EXPECT_EQ(control::ReadRecordLines(scores), QStringList({"B", "1 m 0 s A"}));
-
     // A copy that never lets go: nothing is written, and the player is told.
     ASSERT_TRUE(other.tryLock(0));
     const std::string locked
         = FileError([&] { control::AppendScore(folder, 60, Words, "C", When); });
     EXPECT_NE(locked.find("utilisé par une autre copie du jeu"), std::string::npos) << locked;
     other.unlock();
-
     // The lock of a copy that was killed: its process is gone.
     const pid_t child = fork();
     if (child == 0)
@@ -286,7 +279,6 @@ TEST_F(GameFiles, AWriteIsWholeOrNothingTidyingOnlyItsOwnLeftovers)
     expected.sort();
     EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);
     EXPECT_EQ(ReadBytes(scores), "1 m 15 s Zo\xC3\xA9 05/12/2026 - 13:02:08\r\n");
-
     // A file of 4 KiB at most stands for a full disk; the signal would otherwise end the test.
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};

@@ -70,10 +70,8 @@ protected:
         });
         answerer.start(0);
     }
-
     int Draw(int n) { return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(random); }
     QPoint AnyPointIn(const QWidget* area) { return {Draw(area->width()), Draw(area->height())}; }
-
     // One random action of the player, and a redraw after a pointer move (it may hover a choice).
     void Act()
     {
@@ -116,7 +114,6 @@ protected:
                 w.Timer1Timer(); // the clock, which scrambles the board while paused
         }
     }
-
     void Answer(QWidget* modal)
     {
         answerPending = false;
@@ -140,7 +137,6 @@ protected:
             Draw(2) ? dialog->accept() : dialog->reject();
         }
     }
-
     std::mt19937 random{20240917};
     QTimer answerer;
     bool answerPending = false;

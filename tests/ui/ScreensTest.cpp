@@ -24,7 +24,6 @@ TEST(PrepareApplication, NamesTheProgramWithoutADisplayNameGivingQtsDialogsFrenc
     QCoreApplication::setApplicationName("Orvante");
     testing_support::TestInstall install;
     EXPECT_EQ(testing_support::TestWindow(install).window->windowTitle(), "Sudoku");
-
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
     EXPECT_EQ(
