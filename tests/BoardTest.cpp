@@ -1,4 +1,4 @@
-// The grid text, its cell order, and the random source.
+// The grid text and its cell order.
 #include "engine/Board.h"
 
 #include <gtest/gtest.h>
@@ -32,13 +32,4 @@ TEST(GridText, ReadsEightyOneCellCharactersThrowingWhenShort)
     board.ReadCurrentGridText(Solution);
     EXPECT_THROW(board.ReadCurrentGridText("9+9_"), GridTextError);
     EXPECT_EQ(board.WriteCurrentGridText(), "99_" + Solution.substr(3));
-}
-
-TEST(RandomSource, DrawsFromTheHighHalfOfTheAdvancedSeed)
-{
-    // Worked by hand: 0 -> 1 -> 134775814 -> 3698175007; 3698175007 * 9 / 2^32 = 7.75.
-    Random random(0);
-    EXPECT_EQ((std::array{random.Draw(9), random.Draw(9), random.Draw(9)}),
-              (std::array{0u, 0u, 7u}));
-    EXPECT_EQ(random.Seed(), 3698175007u);
 }

@@ -155,7 +155,7 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
     }
 }
 
-TEST_F(Ring, InFullScreenFollowsTheScaledCellsAndChoices)
+TEST_F(Ring, InFullScreenFollowsTheScaledBoard)
 {
     StartKnownGame(SolvedWithout({{2, 3}, {4, 4}}));
     w.show();
