@@ -61,7 +61,7 @@ TEST(GeneratePuzzle, EveryLevelGivesAUniquePuzzleSolvedAtThatLevelToItsOwnSoluti
         GeneratePuzzle(board, random, Lists, level);
         return board;
     };
-    for (int level = 0; level <= 4; ++level) {
+    for (int level = 0; level <= 4; ++level)
         for (std::uint32_t seed : {11u, 2024u, 31337u, 777777u, 4000000000u}) {
             SCOPED_TRACE("level " + std::to_string(level) + ", seed " + std::to_string(seed));
             Board board = generate(level, seed);
@@ -88,7 +88,6 @@ TEST(GeneratePuzzle, EveryLevelGivesAUniquePuzzleSolvedAtThatLevelToItsOwnSoluti
                 EXPECT_FALSE(SolveLogically(thinner, Lists, 4).solved) << cell.x << "," << cell.y;
             }
         }
-    }
 }
 
 TEST(ChooseHint, ListsWrongPiecesRowByRowOrElseGivesNoHintWhenNoTextIsSingle)

@@ -64,6 +64,11 @@ const Row Rows[]{
 };
 // clang-format on
 
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 constexpr double SavedSeconds = 125.5;
 
 struct Seen

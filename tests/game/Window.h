@@ -99,8 +99,7 @@ protected:
             QTest::mouseMove(surface, shown(from + (middle - from) * step / steps));
             w.DessineGrille();
         }
-        ASSERT_TRUE(w.PickerOpen);
-        ASSERT_EQ(w.PickerChoice, choice);
+        ASSERT_TRUE(w.PickerOpen && w.PickerChoice == choice) << w.PickerChoice;
         QTest::mouseClick(surface, button, {}, shown(middle));
     }
     // Opens the ring on a cell and clicks a digit (0..8) or erase (-1) on it.
@@ -118,8 +117,7 @@ protected:
         engine::Board& board = w.GameBoard();
         board.StartGrid = board.CurrentGrid = givens;
         board.SolutionGrid = GridOf(Solved);
-        w.Timer1.stop();
-        w.DessineGrille();
+        w.Timer1.stop(), w.DessineGrille();
     }
     [[nodiscard]] QString Panel(int n) const { return w.StatusBar1->PanelText(n); }
     testing_support::TestInstall install;

@@ -1,11 +1,8 @@
-// The printed page: geometry, lines, digit colours and placement, and a real PDF page.
+// The printed page: geometry, lines, digit colours and placement.
 #include "presentation/Printing.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -68,22 +65,5 @@ TEST(PrintedPage, HasBlackBoxLinesSilverCellLinesCentredDigitsGreyForPieces)
         EXPECT_NEAR(bounds.center().x(), inside.center().x(), 6) << x << "," << y;
         EXPECT_NEAR(bounds.center().y(), inside.center().y(), 12) << x << "," << y;
         EXPECT_TRUE(cell == 0 ? darkest < 40 : darkest >= 128 && darkest <= 136) << darkest;
-    }
-}
-
-TEST(PrintGrid, MakesAOnePagePdfOnlyWhenAccepted)
-{
-    QTemporaryDir dir;
-    for (const bool accepted : {false, true}) {
-        const QString path = dir.filePath(accepted ? "accepted.pdf" : "cancelled.pdf");
-        const auto ask = [&](QPrinter& printer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(path);
-            return accepted;
-        };
-        EXPECT_EQ(PrintGrid(engine::EmptyGrid(), engine::EmptyGrid(), ask), accepted);
-        QFile file(path);
-        const QByteArray pdf = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        EXPECT_EQ(pdf.count("/Type /Page") - pdf.count("/Type /Pages"), accepted ? 1 : 0);
     }
 }
