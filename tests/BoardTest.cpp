@@ -1,4 +1,4 @@
-// The grid text, its cell order, the group rule, and the random source.
+// The grid text, its cell order and the group rule.
 #include "engine/Board.h"
 
 #include <initializer_list>
@@ -22,7 +22,7 @@ TEST(GridText, TextGoesAlongRowsWhileMemoryGoesDownColumns)
     EXPECT_EQ(board.WriteSolutionGridText()[2 * 10 + 3], '0');
 }
 
-TEST(GridText, KeepsDigitsSpacesAndUnderscoresUpToEightyOneCellsAndThrowsWhenShort)
+TEST(GridText, ReadsEightyOneCellCharactersThrowingWhenShort)
 {
     // "|;\r\n+" are dropped; " ", "_" and "0" are empty cells; the trailing "123" is never read,
     // and reading it would write past the grid into column 1.
@@ -72,14 +72,4 @@ TEST(GroupRule, FindsTheFirstGroupThatHoldsADigitTwice)
             EXPECT_EQ(repeat->value + 1, c.digit);
         }
     }
-}
-
-TEST(RandomSource, AdvancesBeforeEachDrawAndTakesTheHighHalf)
-{
-    // Worked by hand: 0 -> 1 -> 134775814 -> 3698175007; 3698175007 * 9 / 2^32 = 7.75.
-    Random random(0);
-    EXPECT_EQ(random.Draw(9), 0u);
-    EXPECT_EQ(random.Draw(9), 0u);
-    EXPECT_EQ(random.Draw(9), 7u);
-    EXPECT_EQ(random.Seed(), 3698175007u);
 }

@@ -1,10 +1,8 @@
 // Checks the files of the data folder the game reads at run time.
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -56,8 +54,8 @@ void CheckBitmap(const fs::path& path, int width, int height, bool keyed)
     ASSERT_EQ(b.substr(0, 2), "BM");
     EXPECT_EQ(Number(b, 28, 2) << 8 | Number(b, 30, 4), 24u << 8) << "24 bits, uncompressed";
     const int w = static_cast<std::int32_t>(Number(b, 18, 4));
-    const int rows = static_cast<std::int32_t>(Number(b, 22, 4)); // < 0 when stored top down
-    const int h = std::abs(rows);
+    const int rows = static_cast<std::int32_t>(Number(b, 22, 4)),
+              h = std::abs(rows); // < 0: top down
     EXPECT_TRUE(width == 0 || (w == width && h == height)) << w << " x " << h;
     const std::size_t stride = (w * 3 + 3) / 4 * 4;
     ASSERT_GE(b.size(), Number(b, 10, 4) + stride * h);
@@ -93,7 +91,7 @@ TEST(Pictures, AreTwentyFourBitBitmapsOfTheirSizesWithTheColourKeyWhereItIsUsed)
     }
 }
 
-TEST(Texts, LanguageLinesAreNumberedAndNameTheThemesAndRulesLinesAreShort)
+TEST(Texts, AreNumberedLanguageLinesNamingTheThemesBesideShortRulesLines)
 {
     const auto lines = WindowsLines(DataDir / "Textes" / "Francais.txt");
     ASSERT_EQ(lines.size(), 73u);
@@ -130,9 +128,8 @@ TEST(Music, AtLeastThreeMp3TitlesOfOneToThreeMinutes)
 {
     int titles = 0;
     for (const auto& entry : fs::directory_iterator(DataDir / "Musique")) {
-        if (entry.path().extension() != ".mp3")
+        if (entry.path().extension() != ".mp3" || !++titles)
             continue;
-        ++titles;
         const std::string b = ReadAll(entry.path());
         const std::size_t at = b.find("\xFF\xFB"); // the first MPEG-1 Layer III frame
         ASSERT_LT(at, 4096u) << entry.path();

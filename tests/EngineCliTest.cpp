@@ -30,7 +30,7 @@ Outcome RunEngine(const std::string& line, const std::string& input = "", std::s
 
 } // namespace
 
-TEST(EngineCli, ExitsZeroOnSuccessOneOnACommandErrorAndTwoOnAUsageError)
+TEST(EngineCli, ExitsZeroOnSuccessOneOnACommandErrorTwoOnAUsageError)
 {
     const std::string graded = "solved=1\ngrade=1\n538176924+916248735+247539168+724983651+"
                                "685712349+391654872+862497513+173825496+459361287\n";
@@ -72,6 +72,7 @@ TEST(EngineCli, BulkModesWriteOneLinePerPuzzle)
     EXPECT_EQ(RunEngine("grade --max-grade 0", dots + "\n").second, dots + " 0 1\n");
     // Generating: the puzzle, its grade, its givens, the solver calls and the microseconds.
     const auto [code, out] = RunEngine("generate --level 0 --count 2 --seed 40");
-    EXPECT_EQ(code, 0);
-    EXPECT_TRUE(std::regex_match(out, std::regex("([.1-9]{81} 0 46 [0-9]+ [0-9]+\n){2}"))) << out;
+    EXPECT_TRUE(code == 0
+                && std::regex_match(out, std::regex("([.1-9]{81} 0 46 [0-9]+ [0-9]+\n){2}")))
+        << out;
 }

@@ -5,7 +5,7 @@
 
 using namespace engine;
 
-TEST(DigitPattern, TextsGiveRowThenColumnOffsetsAndEveryPatternHoldsOneCellPerRowAndColumn)
+TEST(DigitPattern, TextsGiveRowThenColumnOffsetsOfOneCellInEachRowEachColumn)
 {
     EXPECT_EQ(PatternText(0, 0, 0, 0, 0, 0), "012012012000111222");
     // Permutations 2..5 are "120", "102", "201", "210".
@@ -13,8 +13,7 @@ TEST(DigitPattern, TextsGiveRowThenColumnOffsetsAndEveryPatternHoldsOneCellPerRo
     EXPECT_EQ(PatternTextOf(PatternIdOf(2, 3, 4, 5, 0, 1)), PatternText(2, 3, 4, 5, 0, 1));
     for (int k = 0; k < PatternCount; ++k) {
         const std::string text = PatternTextOf(PatternIdAt(k));
-        unsigned rows = 0;
-        unsigned columns = 0;
+        unsigned rows = 0, columns = 0;
         for (int b = 0; b < 9; ++b) {
             const Cell cell = PatternCell(PatternIdAt(k), b);
             ASSERT_EQ(cell,
@@ -27,20 +26,17 @@ TEST(DigitPattern, TextsGiveRowThenColumnOffsetsAndEveryPatternHoldsOneCellPerRo
     }
 }
 
-TEST(PatternList, HoldsThePatternsSharingNoCellWithTheFirstAndTakingOneKeepsTheirOrder)
+TEST(PatternList, HoldsInOrderThePatternsSharingNoCellWithTheFirstUntilTaken)
 {
     const PatternList built = BuildPatternList(5, 1, 2, 3, 4, 0);
     std::vector<PatternId> expected;
-    for (int k = 0; k < PatternCount; ++k) {
+    for (int k = 0; k < PatternCount; ++k)
         if (!PatternsConflict(PatternTextOf(PatternIdAt(k)), PatternText(5, 1, 2, 3, 4, 0)))
             expected.push_back(PatternIdAt(k));
-    }
     EXPECT_EQ(built.first, PatternIdOf(5, 1, 2, 3, 4, 0));
     EXPECT_EQ(built.others, expected);
-
     std::vector<PatternId> list = built.others;
-    Random random(99);
-    Random copy(99);
+    Random random(99), copy(99);
     PatternId picked = 0;
     ASSERT_TRUE(TakeRandomPattern(list, random, picked));
     EXPECT_EQ(picked, expected[copy.Draw(static_cast<std::uint32_t>(expected.size()))]);

@@ -2,7 +2,6 @@
 #include "engine/Eliminations.h"
 
 #include <sstream>
-#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -37,7 +36,7 @@ CandidateTexts WithRow(const std::string& row)
 
 } // namespace
 
-TEST(HiddenSingles, RowsSkipCellsDecidedOnTheValueWhileColumnsAndBoxesCountThem)
+TEST(HiddenSingles, OnlyRowsSkipTheCellsDecidedOnTheValue)
 {
     // Group, then per cell of the group: "d" decided on 4, "o" open with text "47", "." without
     // 4; other cells hold all nine values. Deciding turns the first open cell into a single 4.
@@ -63,7 +62,7 @@ TEST(HiddenSingles, RowsSkipCellsDecidedOnTheValueWhileColumnsAndBoxesCountThem)
     }
 }
 
-TEST(NakedSubsets, ByTextAndByCombinationInRowZero)
+TEST(NakedSubsets, ClearTheirValuesFromTheRestOfRowZero)
 {
     // By combination, the columns of row 0 filled in the puzzle, row 0 before and after (empty
     // when nothing changes).

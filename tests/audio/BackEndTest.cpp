@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(BackEnd, TitlesGetTheirLengthAndGoOnAtTheirEndWhileABrokenFileIsToldOnce)
+TEST(BackEnd, PlaysTitlesOneAfterAnotherTellingABrokenFileOnce)
 {
     if (!audio::AudioAvailable())
         GTEST_SKIP() << qPrintable(audio::NoAudioText());
@@ -33,7 +33,6 @@ TEST(BackEnd, TitlesGetTheirLengthAndGoOnAtTheirEndWhileABrokenFileIsToldOnce)
     EXPECT_NEAR(lengths[0][0].toLongLong(), 1000, 50);
     EXPECT_NEAR(lengths[1][0].toLongLong(), 2000, 50);
     EXPECT_TRUE(player.CurrentTitle() == "tone-2s.mp3" && player.Active() && messages.isEmpty());
-
     player.ChooseTitle("Cassé.mp3");
     ASSERT_TRUE(messages.wait(3000));
     QTest::qWait(500); // the back end's later errors about the same file
@@ -41,7 +40,7 @@ TEST(BackEnd, TitlesGetTheirLengthAndGoOnAtTheirEndWhileABrokenFileIsToldOnce)
     EXPECT_FALSE(player.Active());
 }
 
-TEST(WithoutDecoders, MusicAndSoundsStaySilentAndSayItOnce)
+TEST(WithoutDecoders, TheGameStaysSilentWithOneMessage)
 {
     if (audio::AudioAvailable()) {
         // This machine decodes MP3: the test runs again in a process whose GStreamer has no
@@ -54,7 +53,7 @@ TEST(WithoutDecoders, MusicAndSoundsStaySilentAndSayItOnce)
         QProcess game;
         game.setProcessEnvironment(environment);
         game.start(QCoreApplication::applicationFilePath(),
-                   {"--gtest_filter=WithoutDecoders.MusicAndSoundsStaySilentAndSayItOnce"});
+                   {"--gtest_filter=WithoutDecoders.TheGameStaysSilentWithOneMessage"});
         ASSERT_TRUE(game.waitForFinished(30000));
         const QString output = QString::fromUtf8(game.readAllStandardOutput());
         EXPECT_TRUE(game.exitStatus() == QProcess::NormalExit && game.exitCode() == 0

@@ -7,13 +7,11 @@
 #include <cmath>
 
 #include <QComboBox>
-#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -37,22 +35,17 @@ public:
     [[nodiscard]] qint64 Position() const override { return 0; }
     void SetVolume(int v) override { calls << QString("volume %1").arg(v), volume = v; }
     [[nodiscard]] bool AtEnd() const override { return atEnd; }
-
-    // What the back end does on its own, when a test says so.
     void ReportLength(qint64 milliseconds) { emit LengthKnown(milliseconds); }
     void ReportFailure() { emit Failed("cannot decode"); }
-
     QStringList calls;
     QString openPath;
     int volume = -1;
-    bool atEnd = false; // the back end's end of media
-    bool failAtOpen = false; // refuses every file as it opens it
+    bool atEnd = false, failAtOpen = false;
 };
 
 // A player on a fake device over a folder of four (empty) titles and other files, with its box.
-class MusicPlayer : public testing::Test
+struct MusicPlayer : testing::Test
 {
-protected:
     void SetUp() override
     {
         for (const char* name : {"Zen.mp3", "Brise.mp3", "nuit calme.MP3",
@@ -63,7 +56,6 @@ protected:
         audio::ConnectMusicBox(box, player);
         device->calls.clear(); // the volume the player gave its device at creation
     }
-
     QTemporaryDir dir;
     FakeDevice* device = new FakeDevice; // owned by the player
     audio::TFormLecteurMP3 player{std::unique_ptr<audio::AudioDevice>(device)};
@@ -72,7 +64,7 @@ protected:
 
 } // namespace
 
-TEST(QtFileFilter, TurnsDescriptionAndPatternPairsIntoQtEntries)
+TEST(QtFileFilter, TurnsDescriptionPatternPairsIntoQtEntries)
 {
     // Brackets that show other patterns than the filter's are part of the description, and a
     // description left without its patterns is dropped.
@@ -100,7 +92,7 @@ TEST(OutputLevel, FollowsLoudnessFromSilenceAtTheBottomToFullLevelAtTheTop)
             << name;
 }
 
-TEST(ScrollText, LengthsRoundHalvesToEvenAndTwentySixCharactersScrollRound)
+TEST(ScrollText, ShowsTheLengthRoundedHalfToEvenInATwentySixCharacterWindow)
 {
     const std::pair<qint64, const char*> lengths[]{
         {499, "00:00"},   {500, "00:00"},    {501, "00:01"},       {1'500, "00:02"},
@@ -115,7 +107,7 @@ TEST(ScrollText, LengthsRoundHalvesToEvenAndTwentySixCharactersScrollRound)
     EXPECT_EQ(audio::ScrollWindow(QString(), 0), "");
 }
 
-TEST_F(MusicPlayer, ListsTheMp3FilesOfAnyCaseSortedByNameAndKeepsOnlyAHeldTitle)
+TEST_F(MusicPlayer, ListsTheMp3FilesOfAnyCaseByNameKeepingOnlyAHeldTitle)
 {
     EXPECT_EQ(
         player.Titles().titles,
@@ -129,8 +121,7 @@ TEST_F(MusicPlayer, ListsTheMp3FilesOfAnyCaseSortedByNameAndKeepsOnlyAHeldTitle)
 
 TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheSlidersVolumeLoudestAtTheTop)
 {
-    player.SetPauseFlag(true);
-    player.ChooseTitle(""), player.ChooseTitle("Absent.mp3");
+    player.SetPauseFlag(true), player.ChooseTitle(""), player.ChooseTitle("Absent.mp3");
     EXPECT_TRUE(device->calls.isEmpty() && player.PauseFlag());
     QSlider slider;
     slider.setGeometry(0, 0, 20, 200);
@@ -147,13 +138,13 @@ TEST_F(MusicPlayer, OpensOnlyExistingTitlesEachAtTheSlidersVolumeLoudestAtTheTop
 
 TEST_F(MusicPlayer, ResumesWhereItPausedDrawsATitleAtTheEnd)
 {
+    EXPECT_EQ(player.TimerMP3.interval(), 1000) << "the end of a title is looked for each second";
     QList<int> draws;
     player.SetRandomIndex([&draws](int n) { return draws << n, 3; });
     player.PlayCurrentTitle();
     device->ReportLength(185'400);
     device->calls.clear();
-    player.Pause();
-    player.Play(); // resumes where the title stood
+    player.Pause(), player.Play(); // resumes where the title stood
     player.TimerMP3Timer();
     EXPECT_EQ(device->calls, QStringList({"pause", "play"})); // not ended yet
     device->atEnd = true;
@@ -171,13 +162,6 @@ TEST_F(MusicPlayer, ResumesWhereItPausedDrawsATitleAtTheEnd)
     EXPECT_EQ(draws.size(), 2);
 }
 
-TEST_F(MusicPlayer, TimersRunAtTheirIntervals)
-{
-    EXPECT_EQ(player.TimerMP3.interval(), 1000) << "end of title";
-    EXPECT_EQ(player.TimerDefilement.interval(), 200) << "title scroll";
-    EXPECT_TRUE(player.TimerDefilement.isActive());
-}
-
 TEST_F(MusicPlayer, AnImportPlaysOnlyWhenTheMusicIsNotPaused)
 {
     for (const bool paused : {false, true}) {
@@ -193,7 +177,7 @@ TEST_F(MusicPlayer, AnImportPlaysOnlyWhenTheMusicIsNotPaused)
     }
 }
 
-TEST_F(MusicPlayer, UnplayableFileStopsAndIsReportedOnce)
+TEST_F(MusicPlayer, AnUnplayableFileStopsTheMusicWithOneMessage)
 {
     QSignalSpy messages(&player, &audio::TFormLecteurMP3::StatusMessage);
     player.ChooseTitle("nuit calme.MP3");
@@ -206,7 +190,7 @@ TEST_F(MusicPlayer, UnplayableFileStopsAndIsReportedOnce)
     EXPECT_TRUE(!player.Active() && messages.size() == 2);
 }
 
-TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
+TEST_F(MusicPlayer, TypingInTheBoxStartsOnlyACompleteNameOfAtMostTwentyCharacters)
 {
     const auto type = [this](const char* text) {
         box.lineEdit()->clear(), device->calls.clear();
@@ -226,7 +210,7 @@ TEST_F(MusicPlayer, TypingInTheBoxStartsACompleteNameAndStopsAtTwentyCharacters)
     EXPECT_EQ(box.lineEdit()->cursorPosition(), 0) << "a long title shows from its first letter";
 }
 
-TEST(WindowAudio, SavedVolumePauseFlagAndSoundFolders)
+TEST(WindowAudio, FollowsTheSavedSettingsWithEffectsAtTheirOwnLevel)
 {
     testing_support::TestInstall install;
     ASSERT_TRUE(QDir(install.Folder()).mkpath("Musique") && QDir(install.Folder()).mkpath("sons"));
@@ -235,8 +219,7 @@ TEST(WindowAudio, SavedVolumePauseFlagAndSoundFolders)
     QSettings store(install.SettingsFile(), QSettings::IniFormat);
     store.setValue("TERVALIN SUDOKU/Musique", "1"), store.setValue("TERVALIN SUDOKU/Volume", "200");
     store.sync();
-    auto* music = new FakeDevice; // owned by the player
-    auto* sound = new FakeDevice; // owned by the effects
+    auto *music = new FakeDevice, *sound = new FakeDevice; // owned by the player, the effects
     audio::TFormLecteurMP3 player{std::unique_ptr<audio::AudioDevice>(music)};
     audio::SoundEffects effects{std::unique_ptr<audio::AudioDevice>(sound)};
     testing_support::TestWindow test(install);
@@ -248,13 +231,13 @@ TEST(WindowAudio, SavedVolumePauseFlagAndSoundFolders)
     EXPECT_TRUE(music->calls.filter("open").isEmpty());
     QTest::mouseClick(w.ImageLecture, Qt::LeftButton); // the second play starts the music
     EXPECT_EQ(music->openPath, install.Folder() + "Musique/Aube.mp3");
+    EXPECT_TRUE(player.TimerDefilement.isActive() && player.TimerDefilement.interval() == 200);
     player.TimerDefilementTimer();
     EXPECT_TRUE(w.LabelDefilement->text().isEmpty()); // until the length is known
     music->ReportLength(185'400);
     music->ReportLength(190'000); // a later estimate does not restart the scroll
     player.TimerDefilementTimer();
     EXPECT_EQ(w.LabelDefilement->text(), "Aube.mp3  (03:05)  **  ");
-
     QSignalSpy told(&effects, &audio::SoundEffects::StatusMessage);
     sound->calls.clear();
     for (const char* name : {"Loud", "absent", "Loud", "absent"})

@@ -1,16 +1,12 @@
 // The game's music and sound effects played through a real sound server: a private PulseAudio
 // server whose only output is a null sink, recorded from that sink's monitor with parec.
-#include "audio/MusicList.h"
 #include "audio/QtAudioDevice.h"
 #include "audio/SoundEffects.h"
 #include "audio/mp3.h"
 
 #include <cmath>
-#include <cstdint>
 #include <cstring>
-#include <limits>
 
-#include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
@@ -37,7 +33,6 @@ public:
             problem = "PulseAudio is not installed (packages pulseaudio and pulseaudio-utils)";
             return;
         }
-        m_socket = m_runtime.filePath("native");
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         // Everything the server keeps (cookie, state) stays in the runtime folder, also as root.
         for (const char* name : {"XDG_RUNTIME_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"})
@@ -49,8 +44,8 @@ public:
                        {"-n", "--daemonize=no", "--system=no", "--exit-idle-time=-1",
                         "--use-pid-file=no", "--disable-shm=yes", "--log-target=stderr", "-L",
                         "module-null-sink sink_name=orvante_test rate=44100 channels=2", "-L",
-                        "module-native-protocol-unix auth-anonymous=1 socket=" + m_socket});
-        const auto up = [this] { return QFileInfo::exists(m_socket); };
+                        "module-native-protocol-unix auth-anonymous=1 socket=" + Socket()});
+        const auto up = [this] { return QFileInfo::exists(Socket()); };
         if (!QTest::qWaitFor([&] { return up() || m_server.state() == QProcess::NotRunning; })
             || !up()) {
             m_server.waitForFinished(100);
@@ -69,7 +64,6 @@ public:
             && recorded.isEmpty())
             problem = "parec recorded nothing from the PulseAudio server";
     }
-
     ~PrivateSoundServer()
     {
         for (QProcess* process : {&m_recorder, &m_server}) {
@@ -78,19 +72,15 @@ public:
                 process->kill(), process->waitForFinished(2000);
         }
     }
-
-    [[nodiscard]] QString Address() const { return "unix:" + m_socket; }
-    // Frames recorded so far: a mark to measure from.
+    [[nodiscard]] QString Socket() const { return m_runtime.filePath("native"); }
+    [[nodiscard]] QString Address() const { return "unix:" + Socket(); }
     [[nodiscard]] qsizetype Frames() const { return recorded.size() / FrameBytes; }
-
     QString problem;
     QByteArray recorded;
 
 private:
     QTemporaryDir m_runtime;
-    QString m_socket;
-    QProcess m_server;
-    QProcess m_recorder;
+    QProcess m_server, m_recorder;
 };
 
 // Sample i (both channels interleaved) of a recording.
@@ -108,8 +98,7 @@ double Level(const QByteArray& pcm, qsizetype first, qsizetype last)
     qsizetype count = 0;
     for (qsizetype i = first * 2; i < last * 2 && i < pcm.size() / 2; ++i, ++count)
         sum += std::pow(Sample(pcm, i) / 32768.0, 2);
-    return count && sum > 0 ? 10 * std::log10(sum / static_cast<double>(count))
-                            : -std::numeric_limits<double>::infinity();
+    return count && sum > 0 ? 10 * std::log10(sum / static_cast<double>(count)) : -HUGE_VAL;
 }
 
 // The frames in [first, last) between the first and the last one that is not silent (above
@@ -117,10 +106,9 @@ double Level(const QByteArray& pcm, qsizetype first, qsizetype last)
 std::pair<qsizetype, qsizetype> Sounding(const QByteArray& pcm, qsizetype first, qsizetype last)
 {
     qsizetype begin = -1, end = -1;
-    for (qsizetype i = first * 2; i < last * 2; ++i) {
+    for (qsizetype i = first * 2; i < last * 2; ++i)
         if (std::abs(Sample(pcm, i)) > 32)
             end = i / 2 + 1, begin = begin < 0 ? i / 2 : begin;
-    }
     return {begin, end};
 }
 
@@ -128,7 +116,7 @@ std::pair<qsizetype, qsizetype> Sounding(const QByteArray& pcm, qsizetype first,
 
 // At the default slider the music plays within 6 dB of the effect of a placed piece, so that
 // neither drowns the other; both are heard, and stopping the music leaves silence.
-TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSilent)
+TEST(SoundServer, MusicAtTheDefaultSliderIsHeardInBalanceWithAnEffectUntilItStops)
 {
     PrivateSoundServer server;
     if (!server.problem.isEmpty())
@@ -136,7 +124,6 @@ TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSi
     // Before anything touches Qt Multimedia, so that its device list is the private server's.
     qputenv("PULSE_SERVER", server.Address().toLocal8Bit());
     ASSERT_TRUE(audio::AudioAvailable()) << qPrintable(audio::NoAudioText());
-
     audio::TFormLecteurMP3 player;
     player.AjouteListeDeMusiques(ORVANTE_DATA_DIR "Musique/", "Jardin de pierre.mp3");
     player.SetVolume(audio::VolumeFromSlider(500));
@@ -149,14 +136,12 @@ TEST(SoundServer, MusicAtTheDefaultSliderAndAnEffectAreHeardInBalanceAndStopIsSi
     const qsizetype musicEnd = after(6500);
     player.Stop();
     const qsizetype silenceEnd = after(1500);
-
     audio::SoundEffects effects;
     effects.SetSoundFolder(ORVANTE_DATA_DIR "sons/");
     const qsizetype effectStart = server.Frames();
     effects.JoueSon("Loud");
     const qsizetype effectEnd = after(1500);
     qunsetenv("PULSE_SERVER");
-
     const QByteArray& pcm = server.recorded;
     const qsizetype musicFrom = Sounding(pcm, musicStart, musicEnd).first;
     const auto [effectFrom, effectTo] = Sounding(pcm, effectStart, effectEnd);

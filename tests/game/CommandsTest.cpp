@@ -1,14 +1,7 @@
 // The window's timers and option boxes, the sounds of each placement, the hint after each
-// placement, and the check, save and load commands followed through the window to what the player
-// sees.
+// placement, and the check command followed through the window to what the player sees.
 #include "Window.h"
-#include "control/GameFiles.h"
 #include "presentation/AboutUnit.h"
-
-#include <QDir>
-#include <QRegularExpression>
-
-#include <gtest/gtest.h>
 
 using namespace game_testing;
 
@@ -16,7 +9,7 @@ using Constants = PlayedWindow;
 using PlacementSounds = PlayedWindow;
 using Commands = PlayedWindow;
 
-TEST_F(Constants, TimersAndOptionBoxesStartAsSet)
+TEST_F(Constants, TimersRunAtTheirIntervalsOptionBoxesOfferTheirChoices)
 {
     TfrmAbout splash(install.Folder() + "graphisme/splash.bmp");
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
@@ -28,15 +21,13 @@ TEST_F(Constants, TimersAndOptionBoxesStartAsSet)
     };
     for (const auto& [name, timer, interval, once] : timers) {
         SCOPED_TRACE(name);
-        EXPECT_EQ(timer->interval(), interval);
-        EXPECT_EQ(timer->isSingleShot(), once);
+        EXPECT_EQ(std::pair(timer->interval(), timer->isSingleShot()), std::pair(interval, once));
         EXPECT_TRUE(timer->isActive() || timer == &w.Timer2); // the fixture stops the redraw
     }
     EXPECT_EQ(w.ComboBox2->Items(),
               QStringList({"Très facile", "Facile", "Moyen", "Difficile", "Très difficile"}));
     EXPECT_EQ(w.ComboBox1->Items(), QStringList({"Ivoire", "Minuit", "Lagon"}));
-    EXPECT_EQ(w.ComboBox2->Text(), "Très facile");
-    EXPECT_EQ(w.ComboBox1->Text(), "Ivoire");
+    EXPECT_TRUE(w.ComboBox2->Text() == "Très facile" && w.ComboBox1->Text() == "Ivoire");
 }
 
 TEST_F(PlacementSounds, EachPlacementPlaysItsSoundOrNone)
@@ -55,21 +46,17 @@ TEST_F(PlacementSounds, EachPlacementPlaysItsSoundOrNone)
     StartKnownGame(SolvedWithout({{1, 1}, {2, 2}}));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        sounds.clear();
-        w.PickedX = c.x, w.PickedY = c.y, w.PickerChoice = c.value + 2;
+        sounds.clear(), w.PickedX = c.x, w.PickedY = c.y, w.PickerChoice = c.value + 2;
         w.PlacePionDansGrille();
         EXPECT_EQ(sounds, QString(c.sound).isEmpty() ? QStringList() : QStringList{c.sound});
     }
     // Designing and paused boards are silent; a ring opening on an empty cell plays "7".
     Play(2, 2, 0);
-    w.tbPlayClick();
-    sounds.clear();
+    w.tbPlayClick(), sounds.clear();
     w.PickedX = w.PickedY = 1, w.PickerChoice = 4;
     w.PlacePionDansGrille();
     EXPECT_TRUE(sounds.isEmpty()) << "paused";
-    w.tbPlayClick();
-    w.mnuNewClick();
-    w.PlacePionDansGrille();
+    w.tbPlayClick(), w.mnuNewClick(), w.PlacePionDansGrille();
     EXPECT_TRUE(sounds.isEmpty()) << "designing";
     ClickAt(CellCentre(4, 4));
     EXPECT_EQ(sounds, QStringList{"7"});
@@ -94,38 +81,12 @@ TEST_F(Commands, CheckMarksExactlyTheWrongPiecesForFourteenRedraws)
     for (int redraw = 1; redraw <= 15; ++redraw) {
         SCOPED_TRACE(redraw);
         const QList<QRgb> seen = centres();
-        for (int cell = 0; cell < 81; ++cell) {
-            const bool marked = cell == 1 * 9 + 1 && redraw <= 14;
-            ASSERT_EQ(seen[cell] != plain[cell], marked) << "cell " << cell % 9 << "," << cell / 9;
-        }
+        for (int cell = 0; cell < 81; ++cell) // only (1, 1) is marked
+            ASSERT_EQ(seen[cell] != plain[cell], cell == 1 * 9 + 1 && redraw <= 14)
+                << "cell " << cell;
         w.DessineGrille();
     }
     EXPECT_EQ(Panel(4), "L62");
-}
-
-TEST_F(Commands, SaveWhilePausedKeepsThePlayersGridAndTheListShowsItsDate)
-{
-    QDir(w.GameFolder()).removeRecursively();
-    StartKnownGame(SolvedWithout({{0, 0}, {4, 4}, {8, 8}}));
-    Play(4, 4, 1); // a wrong piece of the player's
-    const engine::Grid players = w.GameBoard().CurrentGrid;
-    w.tbPlayClick();
-    for (int tick = 0; tick < 30; ++tick)
-        w.Timer1Timer();
-    ASSERT_NE(w.GameBoard().CurrentGrid, players);
-    QTest::mouseClick(w.BtSave, Qt::LeftButton);
-    const QStringList lines = control::ReadRecordLines(control::SavedGamesFilePath(w.GameFolder()));
-    ASSERT_EQ(lines.size(), 1);
-    const QStringList entries = ClickAndChoose(w, w.BtCharger, 0, 1);
-    ASSERT_EQ(entries.size(), 1);
-    // Label, then the first twenty characters of the line: its date and the space after it.
-    EXPECT_TRUE(QRegularExpression(R"(^L72: \d\d/\d\d/\d{4}-\d\d:\d\d:\d\d $)")
-                    .match(entries[0])
-                    .hasMatch())
-        << entries[0].toStdString();
-    EXPECT_TRUE(lines[0].startsWith(entries[0].mid(5)));
-    EXPECT_EQ(w.GameBoard().CurrentGrid, players);
-    EXPECT_EQ(w.GameState, GameStatus::Playing);
 }
 
 TEST_F(Commands, HintFollowsEachPlacementAtOnce)

@@ -5,10 +5,6 @@
 #include <map>
 #include <optional>
 
-#include <QDir>
-
-#include <gtest/gtest.h>
-
 using namespace game_testing;
 
 namespace {
@@ -32,11 +28,6 @@ struct Row
     std::array<const char*, Columns> controls; // the order of Widgets()
     bool atEndMessage = false; // seen while the end-of-game message is open
 };
-
-void PrintTo(const Row& row, std::ostream* os)
-{
-    *os << row.name;
-}
 
 // clang-format off
 const Row Rows[]{
@@ -73,6 +64,11 @@ const Row Rows[]{
 };
 // clang-format on
 
+void PrintTo(const Row& row, std::ostream* os)
+{
+    *os << row.name;
+}
+
 constexpr double SavedSeconds = 125.5;
 
 struct Seen
@@ -95,7 +91,6 @@ protected:
             seen.enabled[c] = widgets[c]->isEnabled(), seen.shown[c] = !widgets[c]->isHidden();
         return seen;
     }
-
     // Runs the steps; returns what the window showed while an end-of-game message was open.
     std::optional<Seen> Run(const char* steps)
     {
@@ -155,7 +150,6 @@ TEST_P(ControlTable, CommandSetsExactlyItsControls)
     const std::optional<Seen> atMessage = Run(row.command);
     ASSERT_EQ(atMessage.has_value(), row.atEndMessage || std::string(row.command) == "last");
     const Seen after = row.atEndMessage ? *atMessage : Look();
-
     const std::string clock = row.clock;
     if (clock == "on 0" || clock == "restored") {
         EXPECT_EQ(after.seconds, clock == "on 0" ? 0.0 : SavedSeconds);
@@ -165,7 +159,6 @@ TEST_P(ControlTable, CommandSetsExactlyItsControls)
         EXPECT_DOUBLE_EQ(w.ElapsedSeconds, clock == "counts" ? 75.1 : 75);
     }
     EXPECT_EQ(after.timer, clock == "frozen" ? before.timer : clock != "off");
-
     for (int c = 0; c < Columns; ++c) {
         const QStringList words = QString(row.controls[c]).split(' ', Qt::SkipEmptyParts);
         const bool shown

@@ -1,15 +1,13 @@
 // The end of a game and the clock's text, then games played through the window.
 #include "Window.h"
 #include "control/Clock.h"
+#include "control/GameFiles.h"
 #include "control/Placement.h"
 
 #include <map>
 #include <stdexcept>
-#include <utility>
 
 #include <QLineEdit>
-
-#include <gtest/gtest.h>
 
 using namespace game_testing;
 
@@ -21,7 +19,7 @@ TEST(GridComplete, NeverWithAnIncompleteSolutionEvenOneTheGridCopies)
     EXPECT_TRUE(control::GridComplete(board, false));
 }
 
-TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
+TEST(Clock, ShowsTimeCutToTheSecondCountingTicksWithoutDriftUpToAClampedMaximum)
 {
     const control::TimeWords words{"min", "s", "more than an hour"};
     const std::pair<double, const char*> cases[]{
@@ -34,6 +32,10 @@ TEST(TimeText, CutsTheFractionAnHourOfTicksIsSixtyMinutes)
     EXPECT_EQ(control::TimeText(hour, words), "60 min 0 s");
     EXPECT_EQ(control::TimeText(control::AdvanceClock(hour, control::ClockInterval), words),
               "more than an hour");
+    // The count stops at its largest value, a hint's minute added there included.
+    EXPECT_EQ(control::AdvanceClock(control::MaxElapsedSeconds, 100), control::MaxElapsedSeconds);
+    EXPECT_EQ(control::AdvanceClock(control::MaxElapsedSeconds + control::HintCost, 100),
+              control::MaxElapsedSeconds);
 }
 
 using WholeGame = PlayedWindow;
@@ -41,26 +43,30 @@ using Ring = PlayedWindow;
 
 TEST_F(WholeGame, PlayedWithTheMouseAlone)
 {
+    QDir(w.GameFolder()).removeRecursively();
+    w.AjouteScore = [this] { ++scores, w.AddScore(); };
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
+    w.Timer1.stop(), w.ElapsedSeconds = 61.9;
     const engine::Board& board = w.GameBoard();
     const int empty = board.EmptyCellCount();
     MessageAnswers answers(w, 1);
-    for (int cell = 0; cell < 81; ++cell) {
+    for (int cell = 0; cell < 81; ++cell)
         if (board.CurrentGrid[cell % 9][cell / 9] == engine::EmptyCell)
             Play(cell % 9, cell / 9, board.SolutionGrid[cell % 9][cell / 9]);
-    }
     EXPECT_EQ(w.GameState, GameStatus::Finished);
     ASSERT_EQ(answers.texts.size(), 1);
-    EXPECT_TRUE(answers.texts[0].startsWith("L31\r\nL32 0 L47 ")) << answers.texts[0].toStdString();
-    EXPECT_EQ(scores, 1);
-    EXPECT_EQ(sounds.count("Loud"), empty);
-    EXPECT_EQ(sounds.count("applause"), 1);
+    EXPECT_TRUE(answers.texts[0].startsWith("L31\r\nL32 1 L47 1 L48"))
+        << answers.texts[0].toStdString();
+    const QStringList lines = control::ReadRecordLines(control::ScoresFilePath(w.GameFolder()));
+    EXPECT_TRUE(scores == 1 && lines.size() == 1 && lines[0].startsWith("1 L47 1 L48 "))
+        << lines.join('|').toStdString();
+    EXPECT_EQ(std::pair(int(sounds.count("Loud")), int(sounds.count("applause"))),
+              std::pair(empty, 1));
     EXPECT_FALSE(w.BtHint->isEnabled() || w.ImageBtHint->isEnabled());
-
     w.ComboBox2->SetText("Facile");
     QTest::mouseClick(w.BtRejoue, Qt::LeftButton);
-    EXPECT_EQ(answers.texts.size(), 1) << "no question after the game";
-    EXPECT_EQ(w.GameState, GameStatus::Playing);
+    EXPECT_TRUE(answers.texts.size() == 1 && w.GameState == GameStatus::Playing)
+        << "no question after the game";
 }
 
 TEST_F(WholeGame, QuestionsBeforeLeavingAGame)
@@ -68,21 +74,16 @@ TEST_F(WholeGame, QuestionsBeforeLeavingAGame)
     QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
     const engine::Grid first = w.GameBoard().StartGrid;
     MessageAnswers answers(w, 2); // declined
-    QTest::mouseClick(w.BtRejoue, Qt::LeftButton);
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
+    QTest::mouseClick(w.BtRejoue, Qt::LeftButton), QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
     EXPECT_EQ(answers.texts, (QStringList{"L35", "L1"}));
     EXPECT_EQ(w.GameBoard().StartGrid, first);
     EXPECT_TRUE(w.Panel_MenuJeu->isVisible() && !w.Panel_MenuPrincipal->isVisible());
-    answers.button = 1;
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
+    answers.button = 1, QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
     EXPECT_TRUE(w.Panel_MenuPrincipal->isVisible() && !w.Panel_MenuJeu->isVisible());
     EXPECT_TRUE(w.Timer1.isActive()) << "the game keeps counting behind the menu";
-    answers.button = 2;
-    QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
-    EXPECT_EQ(answers.texts.last(), "L34");
-    EXPECT_TRUE(w.isVisible());
-    answers.button = 1;
-    QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
+    answers.button = 2, QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
+    EXPECT_TRUE(answers.texts.last() == "L34" && w.isVisible());
+    answers.button = 1, QTest::mouseClick(w.Quitter_Jeu, Qt::LeftButton);
     EXPECT_FALSE(w.isVisible());
 }
 
@@ -92,35 +93,28 @@ TEST_F(WholeGame, HiddenKeyEndsTheNextMove)
     QTest::keyClick(&w, Qt::Key_1);
     EXPECT_FALSE(w.ForceComplete) << "another name";
     w.NomDuJoueur->setText("Malbérun");
-    QTest::keyClick(&w, Qt::Key_1, Qt::KeypadModifier);
-    QTest::keyClick(&w, Qt::Key_2);
+    QTest::keyClick(&w, Qt::Key_1, Qt::KeypadModifier), QTest::keyClick(&w, Qt::Key_2);
     EXPECT_FALSE(w.ForceComplete) << "the keypad's 1 and other keys";
     QTest::keyClick(&w, Qt::Key_1);
     EXPECT_TRUE(w.ForceComplete);
-
     w.AjouteScore = [] { throw std::runtime_error("disk full"); };
     MessageAnswers answers(w, 1);
     Play(0, 0, 3); // a wrong digit
-    EXPECT_EQ(w.GameState, GameStatus::Finished);
-    EXPECT_EQ(test.errors, QStringList{"disk full"});
+    EXPECT_TRUE(w.GameState == GameStatus::Finished && test.errors == QStringList{"disk full"});
     EXPECT_TRUE(w.BtRejoue->isEnabled() && w.BtQuitter->isEnabled() && w.BtCharger->isEnabled());
 }
 
 TEST_F(Ring, OpensOnlyInsideTheBoardOnEmptyCells)
 {
     StartKnownGame(SolvedWithout({{0, 1}, {0, 8}}));
-    ClickAt({w.BoardLeft + 3, w.BoardTop + 100});
-    ClickAt({w.BoardLeft + 30, w.BoardTop + 540 - 3});
-    ClickAt(CellCentre(0, 0));
-    EXPECT_FALSE(w.PickerOpen);
-    EXPECT_TRUE(sounds.isEmpty());
-
+    // The board's outermost three pixels on the left and at the bottom, then a given.
+    for (const QPoint at : {QPoint(3, 100), QPoint(30, 537), QPoint(30, 30)})
+        ClickAt(at + QPoint(w.BoardLeft, w.BoardTop));
+    EXPECT_TRUE(!w.PickerOpen && sounds.isEmpty());
     ClickAt({w.BoardLeft + 4, w.BoardTop + 100});
-    ASSERT_TRUE(w.PickerOpen);
-    EXPECT_TRUE(w.PickedX == 0 && w.PickedY == 1);
+    ASSERT_TRUE(w.PickerOpen && w.PickedX == 0 && w.PickedY == 1);
     ClickChoice(8);
     EXPECT_EQ(w.GameBoard().CurrentGrid[0][1], 6);
-
     for (const int value : {4, 7, 4, -1}) // erase holds no mark
         Play(0, 8, value, Qt::RightButton);
     // A press while a position beside the ten choices is hovered only closes the ring.
@@ -133,7 +127,6 @@ TEST_F(Ring, OpensOnlyInsideTheBoardOnEmptyCells)
     EXPECT_EQ(w.GameBoard().CandidateMarks[0][8],
               (std::array<std::uint8_t, 9>{0, 0, 0, 0, 0, 0, 0, 1, 0}));
     EXPECT_EQ(w.GameBoard().CurrentGrid[0][8], engine::EmptyCell) << "marks place nothing";
-
     // Pointer moves are reported on the surface: the board's left edge is BoardLeft there.
     ClickAt(CellCentre(0, 8));
     QTest::mouseMove(w.Image32View, {w.BoardLeft - 30, w.BoardTop + 270});
@@ -162,7 +155,7 @@ TEST_F(Ring, OfAnEdgeCellKeepsItsOutermostChoiceWithinReachOfOneQuickMove)
     }
 }
 
-TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices)
+TEST_F(Ring, InFullScreenFollowsTheScaledBoard)
 {
     StartKnownGame(SolvedWithout({{2, 3}, {4, 4}}));
     w.show();
@@ -176,28 +169,20 @@ TEST_F(Ring, InFullScreenOpensAndPlacesWhereTheScaledGameShowsItsCellsAndChoices
     // Where the view shows a point of the game's 1024 x 768 area.
     const auto shown = [&view](QPoint area) { return view.mapFromScene(QPointF(area)); };
     QTest::mouseClick(view.viewport(), Qt::LeftButton, {}, shown(CellCentre(2, 3)));
-    ASSERT_TRUE(w.PickerOpen);
-    EXPECT_TRUE(w.PickedX == 2 && w.PickedY == 3);
+    ASSERT_TRUE(w.PickerOpen && w.PickedX == 2 && w.PickedY == 3);
     ClickChoice(5, Qt::LeftButton, 10, view.viewport(), shown); // the digit 4
     EXPECT_EQ(w.GameBoard().CurrentGrid[2][3], 3);
-
     w.NomDuJoueur->setText("Malbérun");
     QTest::keyRelease(&view, Qt::Key_1);
     EXPECT_TRUE(w.ForceComplete) << "the window's keys still reach it";
     QTest::mouseClick(w.ImageF4D, Qt::LeftButton);
-    EXPECT_EQ(w.GameArea->parentWidget(), w.centralWidget());
-    EXPECT_EQ(w.size(), QSize(1024, 768));
+    EXPECT_TRUE(w.GameArea->parentWidget() == w.centralWidget() && w.size() == QSize(1024, 768));
 }
 
 TEST_F(WholeGame, DesignValidationRefusesBrokenDesigns)
 {
-    // Designing after a paused game hides the pause; the next new game shows the hint again.
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    w.tbPlayClick();
     MessageAnswers answers(w, 1);
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
     QTest::mouseClick(w.Conception, Qt::LeftButton);
-    EXPECT_TRUE(w.PanPaused->isHidden() && w.ImageBtHint->isHidden());
     // Row 8's digit at (7, 8) again at its end, and rows 3 and 4 swapped, which breaks boxes
     // only: the solver alone would finish both grids.
     engine::Grid twice = SolvedWithout({{0, 0}}), swapped = twice;
@@ -208,28 +193,18 @@ TEST_F(WholeGame, DesignValidationRefusesBrokenDesigns)
         w.mnuNewClick();
         w.GameBoard().CurrentGrid = design;
         QTest::mouseClick(w.BtValider, Qt::LeftButton);
-        EXPECT_EQ(w.GameState, GameStatus::Designing);
-        EXPECT_EQ(Panel(4), "L20");
-        EXPECT_FALSE(w.BtSolve->isEnabled() || w.btCheck->isEnabled() || w.BtPrint->isEnabled());
-        EXPECT_FALSE(w.Timer1.isActive());
+        EXPECT_EQ(std::pair(w.GameState, Panel(4)),
+                  std::pair(GameStatus::Designing, QString("L20")));
     }
-    EXPECT_EQ(answers.texts, QStringList{"L1"}) << "a refused design shows no message window";
-
+    EXPECT_TRUE(answers.texts.isEmpty()) << "a refused design shows no message window";
     w.ElapsedSeconds = 75;
     const engine::Grid design = SolvedWithout({{0, 0}, {4, 4}, {8, 8}, {2, 7}});
     w.GameBoard().CurrentGrid = design;
     QTest::mouseClick(w.BtValider, Qt::LeftButton);
-    EXPECT_EQ(answers.texts.last(), "L21\r\nL22 Très facile.");
-    EXPECT_EQ(w.GameState, GameStatus::Playing);
+    EXPECT_TRUE(answers.texts == QStringList{"L21\r\nL22 Très facile."}
+                && w.GameState == GameStatus::Playing);
     EXPECT_EQ(w.GameBoard().StartGrid, design) << "the design's pieces are the givens";
     EXPECT_EQ(w.GameBoard().SolutionGrid, GridOf(Solved));
-    QTest::mouseClick(w.BtValider, Qt::LeftButton);
-    EXPECT_FALSE(w.PanPaused->isHidden()) << "the same button pauses";
-    EXPECT_EQ(w.PausedText->text(), "L55");
-
-    QTest::mouseClick(w.BtQuitter, Qt::LeftButton);
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    EXPECT_TRUE(w.PanelBtHint->isVisible() && w.ImageBtHint->isVisible());
 }
 
 TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
@@ -251,11 +226,9 @@ TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
     w.ElapsedSeconds = 0;
     for (int tick = 0; tick < 10; ++tick)
         w.Timer1Timer();
-    EXPECT_EQ(w.ElapsedSeconds, 1.0);
-    EXPECT_EQ(Panel(1), "L59 0 L47 1 L48");
+    EXPECT_EQ(std::pair(w.ElapsedSeconds, Panel(1)), std::pair(1.0, QString("L59 0 L47 1 L48")));
     QTest::mouseClick(w.btCheck, Qt::LeftButton);
     EXPECT_EQ(w.ElapsedSeconds, 21.0) << "a check costs twenty seconds";
-
     const engine::Grid before = w.GameBoard().CurrentGrid;
     const QString pieces = Panel(0);
     w.tbPlayClick();
@@ -270,17 +243,14 @@ TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
     Play(2, 2, 0); // places nothing, and clears the cell's marks all the same
     EXPECT_EQ(w.GameBoard().CurrentGrid, scrambled);
     EXPECT_EQ(w.GameBoard().CandidateMarks[2][2], (std::array<std::uint8_t, 9>{}));
-    EXPECT_EQ(w.ElapsedSeconds, 21.0);
-    EXPECT_EQ(Panel(2), "L55");
+    EXPECT_EQ(std::pair(w.ElapsedSeconds, Panel(2)), std::pair(21.0, QString("L55")));
     EXPECT_FALSE(w.ImageBtHint->isEnabled());
     w.tbPlayClick();
     EXPECT_EQ(w.GameBoard().CurrentGrid, before);
     ASSERT_TRUE(w.ImageBtHint->isEnabled());
-
     // The eightieth cell, the last a hint fills: in green for fifteen redraws, its own included.
     QTest::mouseClick(w.ImageBtHint, Qt::LeftButton);
-    EXPECT_EQ(w.GameBoard().FilledCellCount(), 80);
-    EXPECT_EQ(w.ElapsedSeconds, 81.0);
+    EXPECT_EQ(std::pair(w.GameBoard().FilledCellCount(), w.ElapsedSeconds), std::pair(80, 81.0));
     EXPECT_EQ(sounds.mid(sounds.size() - 2), (QStringList{"Message", "help"}));
     const auto green = greenCells();
     ASSERT_EQ(green.size(), 1u);
@@ -297,10 +267,8 @@ TEST_F(WholeGame, PauseFreezesTheGameHintStopsAtEightyCells)
     EXPECT_FALSE(w.ImageBtHint->isEnabled() || w.BtHint->isEnabled());
     w.mnuHintClick();
     EXPECT_EQ(w.GameBoard().FilledCellCount(), 80) << "the last cell is the player's";
-    w.tbPlayClick();
-    w.tbPlayClick();
+    w.tbPlayClick(), w.tbPlayClick();
     EXPECT_FALSE(w.ImageBtHint->isEnabled()) << "resuming does not bring it back";
-
     // The player's pieces move it both ways.
     const auto [x, y] = green.begin()->first;
     Play(x, y, -1);

@@ -9,7 +9,6 @@
 #include <functional>
 
 #include <QListWidget>
-#include <QStringList>
 #include <QTimer>
 #include <QtTest/QTest>
 
@@ -68,21 +67,17 @@ protected:
         test.StartUp();
         w.Timer2.stop(); // the tests redraw by hand
     }
-
     // The board surface lies one pixel into the window.
     [[nodiscard]] QPoint OnSurface(QPoint window) const { return window - w.Image32View->pos(); }
-
     [[nodiscard]] QPoint CellCentre(int x, int y) const
     {
         return {w.BoardLeft + x * w.CellWidth + w.CellWidth / 2,
                 w.BoardTop + y * w.CellHeight + w.CellHeight / 2};
     }
-
     void ClickAt(QPoint window, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(w.Image32View, button, {}, OnSurface(window));
     }
-
     // Lets the opening spin end, then moves to choice (1 erase, 2..10 the digits) in `steps`
     // moves with a redraw after each and clicks it: a jump off the board with nothing hovered yet
     // would close the ring. `shown` maps a point of the window to one of `surface`.
@@ -104,11 +99,9 @@ protected:
             QTest::mouseMove(surface, shown(from + (middle - from) * step / steps));
             w.DessineGrille();
         }
-        ASSERT_TRUE(w.PickerOpen);
-        ASSERT_EQ(w.PickerChoice, choice);
+        ASSERT_TRUE(w.PickerOpen && w.PickerChoice == choice) << w.PickerChoice;
         QTest::mouseClick(surface, button, {}, shown(middle));
     }
-
     // Opens the ring on a cell and clicks a digit (0..8) or erase (-1) on it.
     void Play(int x, int y, int value, Qt::MouseButton button = Qt::LeftButton)
     {
@@ -117,7 +110,6 @@ protected:
         ClickChoice(value + 2, button);
         ASSERT_FALSE(w.PickerOpen);
     }
-
     // A new first-level game with these givens and the solution Solved; the clock ticks by hand.
     void StartKnownGame(const engine::Grid& givens)
     {
@@ -125,12 +117,9 @@ protected:
         engine::Board& board = w.GameBoard();
         board.StartGrid = board.CurrentGrid = givens;
         board.SolutionGrid = GridOf(Solved);
-        w.Timer1.stop();
-        w.DessineGrille();
+        w.Timer1.stop(), w.DessineGrille();
     }
-
     [[nodiscard]] QString Panel(int n) const { return w.StatusBar1->PanelText(n); }
-
     testing_support::TestInstall install;
     testing_support::TestWindow test;
     TfrmMain& w;

@@ -1,5 +1,4 @@
 // The score and saved-game lines, and the files that keep them under the temporary home.
-#include "control/Clock.h"
 #include "control/GameFiles.h"
 #include "game/Grids.h"
 
@@ -32,7 +31,7 @@ constexpr const char* Current = "1_3____8_+_5_7_____+7________+"
                                 "_________+____9____+_________+"
                                 "________2+_________+_9_______";
 
-TEST(ScoreLine, FillsTheTemplateWithWholeMinutesAndSecondsTheNameOnOneLineThenTheDate)
+TEST(ScoreLine, FillsTheTemplateWithTheWholeSecondsTheNameOnOneLineThenTheDate)
 {
     const std::tuple<double, const char*, const char*, const char*> cases[]{
         {75.9, "par [name] le [date]", "Ana", "1 m 15 s par Ana le d1"},
@@ -45,7 +44,7 @@ TEST(ScoreLine, FillsTheTemplateWithWholeMinutesAndSecondsTheNameOnOneLineThenTh
         EXPECT_EQ(control::ScoreLine(seconds, {"m", "s", pattern}, name, "d1"), line);
 }
 
-TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProblem)
+TEST(SavedGameLine, ParsesBackFieldByFieldOrNamesItsFirstProblem)
 {
     const auto saved = [](double seconds, std::string_view date = "05/12/2026-13:02:08") {
         return control::SavedGameLine(date, GridOf(Current), GridOf(Solved), seconds);
@@ -61,7 +60,6 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     const std::string wide = saved(1, "05\u00B712\u00B72026-13:02:08 et plus");
     EXPECT_EQ(wide.substr(0, 23), "05\u00B712\u00B72026-13:02:08 1");
     EXPECT_EQ(control::LoadListEntry("Partie", wide), "Partie: 05\u00B712\u00B72026-13:02:08 ");
-
     // Two empty cells written as " " and "0", a comma, trailing spaces: two bytes further on.
     const control::SavedGame game = control::ParseSavedGame(
         patched(patched(wide, 23, " "), 25, "0").substr(0, 202) + "83,4  ");
@@ -69,7 +67,6 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     EXPECT_EQ(game.current, GridOf(Current));
     EXPECT_EQ(game.solution, GridOf(Solved));
     EXPECT_DOUBLE_EQ(game.elapsedSeconds, 83.4);
-
     const std::string good = saved(42), noSeconds = good.substr(0, 200);
     using P = control::SaveProblem;
     // Each line, its problem and a part of the message that says where the problem is.
@@ -96,6 +93,10 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     // A giant field is quoted by its first 40 characters only.
     bad.emplace_back(noSeconds + std::string(10'000'000, '7') + "x", P::Seconds,
                      "« " + std::string(40, '7') + "\u2026 »");
+    // Far beyond the clock's count, and just beyond it: a saved time is clamped.
+    for (const std::string seconds : {"1e308", "1e13"})
+        EXPECT_EQ(control::ParseSavedGame(noSeconds + seconds).elapsedSeconds,
+                  control::MaxElapsedSeconds);
     for (const auto& [line, problem, named] : bad) {
         try {
             (void)control::ParseSavedGame(line);
@@ -109,7 +110,7 @@ TEST(SavedGame, TheLineHasEachFieldAtItsCharacterAndTheParserNamesTheFirstProble
     }
 }
 
-TEST(GameDataFolder, IsNeverTheRootAndKeepsTheNameOneFolderInsideTheDocuments)
+TEST(GameDataFolder, IsASafeNameOneFolderInsideTheDocumentsNeverTheRoot)
 {
     const std::tuple<const char*, const char*, const char*, const char*> cases[]{
         {"", "/h", "Orvante", "/h/Orvante"},
@@ -123,7 +124,7 @@ TEST(GameDataFolder, IsNeverTheRootAndKeepsTheNameOneFolderInsideTheDocuments)
 QByteArray ReadBytes(const QString& path)
 {
     QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
 }
 
 void WriteBytes(const QString& path, const QByteArray& bytes)
@@ -147,49 +148,25 @@ std::string FileError(const std::function<void()>& change)
     return "(none)";
 }
 
-TEST(PlayingTime, StaysWithinTheClocksRange)
-{
-    const std::string line
-        = control::SavedGameLine("05/12/2026-13:02:08", GridOf(Current), GridOf(Solved), 0)
-              .substr(0, 200);
-    const double max = control::MaxElapsedSeconds;
-    // Far beyond the clock's count, and just beyond it: a saved time is clamped.
-    for (const std::string seconds : {"1e308", "1e13"})
-        EXPECT_EQ(control::ParseSavedGame(line + seconds).elapsedSeconds, max) << seconds;
-    EXPECT_EQ(control::AdvanceClock(120.5, control::ClockInterval), 120.6);
-    EXPECT_EQ(control::AdvanceClock(max, control::ClockInterval), max);
-    // A hint's minute added at the top, then a tick: still the largest count, never infinite.
-    EXPECT_EQ(control::AdvanceClock(max + control::HintCost, 100), max);
-}
-
 // The game folder in the temporary documents folder, empty at the start of every test.
-class GameFiles : public testing::Test
+struct GameFiles : testing::Test
 {
-protected:
     void SetUp() override { QDir(folder).removeRecursively(); }
-
     const QString folder = control::GameDataFolder("Orvante");
     const QString scores = control::ScoresFilePath(folder);
     const QString saves = control::SavedGamesFilePath(folder);
 };
 
-TEST_F(GameFiles, EachLineIsDecodedByItselfAndARewriteKeepsTheOtherLinesAsTheyWereRead)
+TEST_F(GameFiles, ARewriteKeepsEachOtherLineAsItWasDecoded)
 {
     const std::tuple<const char*, QByteArray, QString, bool, QByteArray> cases[]{
         {"a Windows-1252 line among UTF-8 ones, a byte order mark, mixed endings",
-         "\xEF\xBB\xBFZo\xC3\xA9\r\nz\xE9ro\nL\xC3\xA9"
-         "a\rone",
-         "one", true,
-         "Zo\xC3\xA9\r\nz\xC3\xA9ro\r\nL\xC3\xA9"
-         "a\r\n"},
+         "\xEF\xBB\xBFZo\xC3\xA9\r\nz\xE9ro\nL\xC3\xA9o\rone", "one", true,
+         "Zo\xC3\xA9\r\nz\xC3\xA9ro\r\nL\xC3\xA9o\r\n"},
         {"a byte order mark before a Windows-1252 line", "\xEF\xBB\xBFz\xE9ro\r\nx", "x", true,
          "z\xC3\xA9ro\r\n"},
-        {"a byte order mark inside the file is a character",
-         "a\r\n\xEF\xBB\xBF"
-         "b\r\nc",
-         "c", true,
-         "a\r\n\xEF\xBB\xBF"
-         "b\r\n"},
+        {"a byte order mark inside the file is a character", "a\r\n\xEF\xBB\xBFx\r\nc", "c", true,
+         "a\r\n\xEF\xBB\xBFx\r\n"},
         {"the first of two equal lines goes", "a\r\nb\r\na", "a", true, "b\r\na\r\n"},
         {"a line no longer in the file", "z\xE9ro\r\n", "zero", false, "z\xE9ro\r\n"},
     };
@@ -211,7 +188,6 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_EQ(list[0].text, giant.left(199) + u'\u2026');
     EXPECT_TRUE(control::DeleteListLine(folder, "scores", list[0].line));
     EXPECT_TRUE(control::ReadRecordLines(scores).isEmpty());
-
     for (const char* name : {"Ana", "Bob", "Cid"})
         control::AppendScore(folder, 60, Words, name, When);
     // Two copies of the game show the same list; B deletes the first line, then A the second.
@@ -220,7 +196,6 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_TRUE(control::DeleteListLine(folder, "scores", a[1].line));
     EXPECT_FALSE(control::DeleteListLine(folder, "scores", a[0].line)) << "gone already";
     EXPECT_EQ(control::ReadRecordLines(scores), QStringList{"1 m 0 s Cid"});
-
     engine::Board paused;
     paused.SolutionGrid = GridOf(Solved);
     paused.SpareGrid = SolvedWithout({{0, 0}, {4, 4}}); // the player's grid, with a wrong 9
@@ -233,17 +208,14 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     engine::Board board;
     board.CandidateMarks[2][2][4] = 1; // of the game that was on the board before
     EXPECT_DOUBLE_EQ(control::LoadSavedGame(folder, shown[1].line, board), 2);
-    EXPECT_EQ(board.CurrentGrid, paused.SpareGrid);
-    EXPECT_EQ(board.SolutionGrid, GridOf(Solved));
-    EXPECT_EQ(board.CandidateMarks, engine::MarkTable{});
+    EXPECT_TRUE(board.CurrentGrid == paused.SpareGrid && board.SolutionGrid == GridOf(Solved)
+                && board.CandidateMarks == engine::MarkTable{});
     engine::Grid givens = paused.SpareGrid;
     givens[1][8] = engine::EmptyCell; // the wrong 9 stays the player's to correct
     EXPECT_EQ(board.StartGrid, givens);
-    const engine::Board loaded = board;
     EXPECT_THROW((void)control::LoadSavedGame(folder, shown[0].line, board),
                  control::LineGoneError);
-    EXPECT_EQ(board.CurrentGrid, loaded.CurrentGrid);
-
+    EXPECT_EQ(board.CurrentGrid, paused.SpareGrid) << "the board as it was";
     // A game that would not load back is not written, and the message says why.
     const QStringList lines = control::ReadRecordLines(saves);
     const std::string refused
@@ -252,7 +224,7 @@ TEST_F(GameFiles, ACommandFromAStaleListFindsItsLineByTextOrChangesNothing)
     EXPECT_EQ(control::ReadRecordLines(saves), lines);
 }
 
-TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoesNotBlockIt)
+TEST_F(GameFiles, AChangeWaitsOnlyForTheLockOfALiveCopy)
 {
     QDir().mkpath(QFileInfo(scores).absolutePath());
     QLockFile other(scores + ".lock");
@@ -263,17 +235,14 @@ TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoes
                             [&] { return control::AppendScore(folder, 60, Words, "A", When); });
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     control::WriteRecordLines(scores, {"B"});
-    other.unlock();
-    score.get();
+    other.unlock(), score.get();
     EXPECT_EQ(control::ReadRecordLines(scores), QStringList({"B", "1 m 0 s A"}));
-
     // A copy that never lets go: nothing is written, and the player is told.
     ASSERT_TRUE(other.tryLock(0));
     const std::string locked
         = FileError([&] { control::AppendScore(folder, 60, Words, "C", When); });
     EXPECT_NE(locked.find("utilisé par une autre copie du jeu"), std::string::npos) << locked;
     other.unlock();
-
     // The lock of a copy that was killed: its process is gone.
     const pid_t child = fork();
     if (child == 0)
@@ -288,7 +257,7 @@ TEST_F(GameFiles, AChangeWaitsForAnotherCopysChangeAndALockLeftByAKilledCopyDoes
     EXPECT_FALSE(QFileInfo::exists(scores + ".lock"));
 }
 
-TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
+TEST_F(GameFiles, AWriteIsWholeOrNothingTidyingOnlyItsOwnLeftovers)
 {
     const QString dir = QFileInfo(scores).absolutePath();
     const QStringList kept{"Scores.frd.abcDE",  "Scores.frd.abcDEF1", "Scores.frd.abc1EF",
@@ -300,7 +269,6 @@ TEST_F(GameFiles, AWriteIsWholeOrNothingAndRemovesOnlyItsOwnFilesLeftovers)
     expected.sort();
     EXPECT_EQ(QDir(dir).entryList(QDir::Files, QDir::Name), expected);
     EXPECT_EQ(ReadBytes(scores), "1 m 15 s Zo\xC3\xA9 05/12/2026 - 13:02:08\r\n");
-
     // A file of 4 KiB at most stands for a full disk; the signal would otherwise end the test.
     const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
     rlimit previous{};

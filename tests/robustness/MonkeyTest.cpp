@@ -1,22 +1,18 @@
-// Random presses, moves and key releases on every screen of the window, every question answered
-// at random; the game stays sound throughout and can still be won afterwards.
+// A short random run of presses, moves and key releases on every screen of the window, every
+// question answered at random: it finds the crashes and corrupt states no planned test thinks of.
 #include "audio/SoundEffects.h"
 #include "audio/mp3.h"
 #include "game/Window.h"
 
 #include <algorithm>
-#include <map>
 #include <random>
+#include <set>
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMessageBox>
 #include <QPrinter>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -54,47 +50,33 @@ protected:
         QDir(install.Folder()).mkpath("Musique");
         QFile(install.Folder() + "Musique/Aube.mp3").open(QIODevice::WriteOnly);
         QFile rules(install.Folder() + "Textes/regles.txt");
-        rules.open(QIODevice::WriteOnly) && rules.write("R1\r\nR2\r\nR3\r\n");
+        rules.open(QIODevice::WriteOnly) && rules.write("R1\r\nR2\r\n");
         w.UseAudio(player, effects);
         w.AjouteListeDeMusiques();
         QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); // seen by the answerer
-        w.AjouteScore = [this] { ++scores, w.AddScore(); };
-        w.ShowErrorBox = [this](const QString& text) {
-            test.errors.append(text);
-            QMessageBox::warning(&w, "Orvante", text);
-        };
-        // The print dialog never opens: the printer is set up for a file, or the print refused.
+        w.AjouteScore = [this] { w.AddScore(); };
+        // The print dialog never opens: the printer is set up for a PDF file, or the print refused.
         w.AskForPrinter = [this](QPrinter& printer) {
-            ++counts["prints"];
-            printer.setOutputFileName(QDir::home().filePath("print.pdf")); // PDF, from the suffix
-            return Coin();
+            printer.setOutputFileName(QDir::home().filePath("print.pdf"));
+            return Draw(2) == 0;
         };
         // A random answer to each modal window, from a one-shot timer: a question it raises gets
         // its own.
         QObject::connect(&answerer, &QTimer::timeout, [this] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal != nullptr && !answerPending) {
+            if (QWidget* modal = QApplication::activeModalWidget(); modal && !answerPending) {
                 answerPending = true;
                 QTimer::singleShot(0, modal, [this, modal] { Answer(modal); });
             }
         });
         answerer.start(0);
     }
-
-    int Draw(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); }
-    bool Coin() { return Draw(2) == 0; }
-    template <typename T, int N> T Any(const T (&among)[N]) { return among[Draw(N)]; }
-    QPoint AnyPointIn(const QWidget* widget)
-    {
-        return {Draw(std::max(widget->width(), 1)), Draw(std::max(widget->height(), 1))};
-    }
-
+    int Draw(int n) { return std::uniform_int_distribution<int>(0, std::max(n, 1) - 1)(random); }
+    QPoint AnyPointIn(const QWidget* area) { return {Draw(area->width()), Draw(area->height())}; }
     // One random action of the player, and a redraw after a pointer move (it may hover a choice).
     void Act()
     {
         const int kind = Draw(100);
-        const Qt::MouseButton button = Any({Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
-                                            Qt::MiddleButton, Qt::BackButton, Qt::ForwardButton});
+        const Qt::MouseButton button = Draw(3) ? Qt::LeftButton : Qt::RightButton;
         // A point of the board's surroundings in surface coordinates, or anywhere on the surface.
         QPoint point = Draw(5) == 0
             ? AnyPointIn(w.Image32View)
@@ -116,34 +98,27 @@ protected:
             QTest::mouseClick(w.Image32View, button, {}, point);
         } else if (kind < 86) {
             // Half the moves go to a ring choice, which a following press then takes.
-            if (w.PickerOpen && Coin())
+            if (w.PickerOpen && Draw(2) == 0)
                 point = presentation::PickerChoiceCorner(1 + Draw(10), w.PickerSpin, w.PickerLeft,
                                                          w.PickerTop)
                     + QPoint(1 + Draw(39), 1 + Draw(39));
             QTest::mouseMove(w.Image32View, point);
             w.DessineGrille();
-        } else if (kind < 95) {
-            const Qt::Key keys[]{Qt::Key_1,      Qt::Key_1,     Qt::Key_2, Qt::Key_Escape,
-                                 Qt::Key_Return, Qt::Key_Space, Qt::Key_A};
-            QTest::keyRelease(&w, Any(keys),
-                              Any<Qt::KeyboardModifiers>(
-                                  {Qt::NoModifier, Qt::KeypadModifier, Qt::ShiftModifier}));
-        } else if (kind < 98) {
-            w.NomDuJoueur->clear(); // a name typed: the one that lets "1" end a game, or another
-            QTest::keyClicks(w.NomDuJoueur, Coin() ? "Malb" : "Joueur");
-            if (w.NomDuJoueur->text() == "Malb")
-                w.NomDuJoueur->insert("érun"); // QTest types ASCII only
+        } else if (kind < 96) {
+            // With the name that lets "1" end a game, or another.
+            w.NomDuJoueur->setText(Draw(4) ? "Joueur" : "Malbérun");
+            const Qt::Key keys[]{Qt::Key_1, Qt::Key_2, Qt::Key_Escape, Qt::Key_Return};
+            QTest::keyRelease(&w, keys[Draw(4)], Draw(2) ? Qt::NoModifier : Qt::KeypadModifier);
         } else {
             for (int tick = Draw(5); tick >= 0; --tick)
                 w.Timer1Timer(); // the clock, which scrambles the board while paused
         }
     }
-
     void Answer(QWidget* modal)
     {
         answerPending = false;
+        seen.insert("question");
         if (modal == w.FormFenetre) {
-            ++counts["message windows"];
             TFormFenetre& message = *w.FormFenetre;
             if (message.ListBox1->isVisible() && message.ListBox1->count() > 0 && Draw(4) != 0) {
                 message.ListBox1->setCurrentRow(Draw(message.ListBox1->count()));
@@ -152,26 +127,23 @@ protected:
             }
             if (Draw(10) == 0) // leaves a one-button window open: answered again next time
                 return QTest::keyClick(&message, Qt::Key_Escape);
-            const bool second
-                = !message.ToolButton2->isHidden() && (Coin() || !message.ToolButton1->isEnabled());
+            const bool second = !message.ToolButton2->isHidden()
+                && (Draw(2) == 0 || !message.ToolButton1->isEnabled());
             QTest::mouseClick(second ? message.ToolButton2 : message.ToolButton1, Qt::LeftButton);
         } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             // The import dialog with the title of the music folder chosen, or an error box.
-            if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
-                ++counts["dialogs"];
+            if (auto* files = qobject_cast<QFileDialog*>(dialog))
                 files->selectFile(install.Folder() + "Musique/Aube.mp3");
-            }
-            Coin() ? dialog->accept() : dialog->reject();
+            Draw(2) ? dialog->accept() : dialog->reject();
         }
     }
-
     std::mt19937 random{20240917};
     QTimer answerer;
     bool answerPending = false;
-    std::map<std::string, int> counts;
+    std::set<std::string> seen;
 };
 
-TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
+TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSound)
 {
     const QtMessageHandler previous = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext&, const QString& text) {
@@ -180,53 +152,27 @@ TEST_F(Monkey, RandomInputEverywhereKeepsTheGameSoundAndWinnable)
         });
     std::string fault;
     int event = 0;
-    for (; event < 20000 && fault.empty(); ++event) {
-        counts["reopened"] += w.isVisible() ? 0 : 1; // a player who quit starts the game again
-        w.show();
+    for (; event < 1500 && fault.empty(); ++event) {
+        w.show(); // a player who quit starts the game again
         Act();
         w.Timer1.stop(), w.Timer2.stop(); // the clock and redraws by hand
         if (event % 4 == 0)
             w.DessineGrille();
-        // From half-way on, a game in play that was never paused is paused by its handler.
-        if (event > 10000 && event % 250 == 0 && counts["state 3"] == 0
-            && w.GameState == GameStatus::Playing)
+        // Now and then a game in play is paused by its handler, so that paused play is tried.
+        if (event % 200 == 100 && w.GameState == GameStatus::Playing)
             w.tbPlayClick();
-        ++counts["state " + std::to_string(int(w.GameState))];
-        counts["main menu"] += w.Panel_MenuPrincipal->isVisible(), counts["ring"] += w.PickerOpen;
-        counts["game menu"] += w.Panel_MenuJeu->isVisible(),
-            counts["options"] += w.Panel_Options->isVisible();
+        seen.insert(w.PickerOpen ? "ring" : "state " + std::to_string(int(w.GameState)));
         fault = seriousQtMessages.isEmpty() ? Unsound(w)
                                             : "Qt: " + seriousQtMessages.join(" | ").toStdString();
     }
     qInstallMessageHandler(previous);
     ASSERT_TRUE(fault.empty()) << "after event " << event << ": " << fault;
-    // The monkey went everywhere: every screen and state, the ring, every kind of question. A
-    // command that throws has its error shown: random play raises none.
-    for (const char* seen :
-         {"main menu", "game menu", "options", "ring", "state 0", "state 1", "state 2", "state 3",
-          "state 4", "message windows", "dialogs", "prints", "reopened"})
-        EXPECT_GT(counts[seen], 0) << seen;
+    // The run went everywhere: every state, the ring, questions. A command that throws has its
+    // error shown: random play raises none.
+    EXPECT_EQ(seen,
+              (std::set<std::string>{"question", "ring", "state 0", "state 1", "state 2", "state 3",
+                                     "state 4"}));
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join(" | ").toStdString();
-
-    // Then a game played correctly still ends as won, not by the forced end the monkey may have
-    // unlocked.
-    answerer.stop();
-    w.show();
-    w.ForceComplete = false;
-    game_testing::MessageAnswers answers(w, 1);
-    if (!w.Panel_MenuPrincipal->isVisible())
-        w.MnuQuitClick();
-    answers.texts.clear();
-    QTest::mouseClick(w.Nouvelle_Partie, Qt::LeftButton);
-    const engine::Board& board = w.GameBoard();
-    scores = 0;
-    for (int cell = 0; cell < 81; ++cell)
-        if (board.CurrentGrid[cell % 9][cell / 9] == engine::EmptyCell)
-            Play(cell % 9, cell / 9, board.SolutionGrid[cell % 9][cell / 9]);
-    EXPECT_EQ(w.GameState, GameStatus::Finished);
-    EXPECT_EQ(answers.texts.size(), 1) << "the end-of-game message";
-    EXPECT_EQ(scores, 1);
-    EXPECT_EQ(Unsound(w), "");
 }
 
 } // namespace

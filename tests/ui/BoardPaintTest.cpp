@@ -12,9 +12,8 @@ namespace {
 
 // The window's own board on the test installation, whose pictures are flat colours with a white
 // key pixel at (1, 1). Cell (4, 4) lies at (538, 380); its centre is (568, 410).
-class WindowBoard : public ::testing::TestWithParam<int>
+struct WindowBoard : testing::TestWithParam<int>
 {
-protected:
     void SetUp() override
     {
         test.StartUp();
@@ -41,7 +40,6 @@ protected:
         return std::abs(a.red() - b.red()) <= 2 && std::abs(a.green() - b.green()) <= 2
             && std::abs(a.blue() - b.blue()) <= 2;
     }
-
     testing_support::TestInstall install;
     testing_support::TestWindow test{install};
     TfrmMain& w = *test.window;
@@ -49,7 +47,7 @@ protected:
 
 } // namespace
 
-TEST_P(WindowBoard, EachPictureWithItsColourKeyAndOpacity)
+TEST_P(WindowBoard, EachPictureIsDrawnWithItsColourKeyAtItsOpacity)
 {
     const int theme = GetParam() == 2 ? 230 : 205;
     engine::Board& board = w.GameBoard();
@@ -115,10 +113,9 @@ TEST_P(WindowBoard, BothBoxSeparatorsInEachDirection)
         const QColor c = w.Image32.pixelColor(at);
         return c.red() >= 200 && c.red() <= 214 && c.green() == 55 && c.blue() == 55;
     };
-    for (const auto& [name, first, across] : separators) {
+    for (const auto& [name, first, across] : separators)
         for (int step = -1; step <= 2; ++step)
             EXPECT_EQ(isSeparator(first + step * across), step == 0 || step == 1) << name << step;
-    }
 }
 
 TEST_P(WindowBoard, MarksInTheirNineSlots)
@@ -139,7 +136,7 @@ TEST_P(WindowBoard, MarksInTheirNineSlots)
     }
 }
 
-TEST_P(WindowBoard, RingChoicesOnACircleTenPixelsAboveAndLeftOfTheCellCentre)
+TEST_P(WindowBoard, RingChoicesLieOnACircleCentredTenPixelsUpLeftOfTheCell)
 {
     QTest::mouseClick(w.Image32View, Qt::LeftButton, {}, QPoint(568, 410) - w.Image32View->pos());
     ASSERT_TRUE(w.PickerOpen);

@@ -32,19 +32,25 @@ TEST(ShowFenetre, EscapeDeclinesOnlyWithASecondButton)
     EXPECT_EQ(answer("OUI", "", escapeThenFirst), 1);
 }
 
-TEST(Effacer, DeletesFromTheFileThenTheList)
+// A started window with an empty game folder, whose lists another copy of the game may change.
+struct ListWindow : testing::Test
 {
+    void SetUp() override { test.StartUp(), QDir(folder = w.GameFolder()).removeRecursively(); }
     testing_support::TestInstall install;
+    testing_support::TestWindow test{install};
+    TfrmMain& w = *test.window;
+    TFormFenetre& window = *w.FormFenetre;
+    QString folder;
+};
+
+TEST_F(ListWindow, EffacerDeletesFromTheFileThenTheList)
+{
     QFile rules(install.Folder() + "Textes/regles.txt");
     ASSERT_TRUE(rules.open(QIODevice::WriteOnly) && rules.write("Une ligne\r\nDeux lignes\r\n"));
     rules.close();
-    testing_support::TestWindow test(install);
-    test.StartUp();
-    TFormFenetre& window = *test.window->FormFenetre;
     QTimer::singleShot(0, &window, &TFormFenetre::SpeedButton1Click);
-    test.window->BtRegleClick();
-    EXPECT_FALSE(window.ListBox1->isHidden());
-    EXPECT_EQ(window.Label2->text(), "L65");
+    w.BtRegleClick();
+    EXPECT_TRUE(!window.ListBox1->isHidden() && window.Label2->text() == "L65");
     ASSERT_EQ(window.ListBox1->count(), 2);
     EXPECT_EQ(window.ListBox1->item(1)->text(), "Deux lignes");
     QStringList asked; // only the scores file gives its line up here
@@ -70,18 +76,7 @@ TEST(Effacer, DeletesFromTheFileThenTheList)
     EXPECT_EQ(asked, QStringList({"scores: c as in the file", "charge: Une ligne"}));
 }
 
-// A started window whose game folder another copy of the game changes while a list is shown.
-struct AnotherCopy : testing::Test
-{
-    void SetUp() override { test.StartUp(), QDir(folder = w.GameFolder()).removeRecursively(); }
-    testing_support::TestInstall install;
-    testing_support::TestWindow test{install};
-    TfrmMain& w = *test.window;
-    TFormFenetre& window = *w.FormFenetre;
-    QString folder;
-};
-
-TEST_F(AnotherCopy, DeletingFromAChangedListTellsTheGoneLineAndShowsTheFileAsItIsNow)
+TEST_F(ListWindow, DeletingFromAListAnotherCopyChangedShowsTheFileAsItIsNow)
 {
     const QString scores = control::ScoresFilePath(folder);
     control::WriteRecordLines(scores, {"a", "b", "c"});
@@ -106,7 +101,7 @@ TEST_F(AnotherCopy, DeletingFromAChangedListTellsTheGoneLineAndShowsTheFileAsItI
     EXPECT_TRUE(test.errors.isEmpty()) << test.errors.join('\n').toStdString();
 }
 
-TEST_F(AnotherCopy, LoadingADeletedGameIsToldAndTheGameChosenNextIsLoaded)
+TEST_F(ListWindow, LoadingAGameAnotherCopyDeletedIsToldThenTheNextChoiceLoads)
 {
     engine::Board board;
     board.SolutionGrid = game_testing::GridOf(game_testing::Solved);
@@ -120,16 +115,14 @@ TEST_F(AnotherCopy, LoadingADeletedGameIsToldAndTheGameChosenNextIsLoaded)
         control::DeleteListLine(folder, "charge", window.LineOf(0));
         window.ListBox1->setCurrentRow(0);
         QTimer::singleShot(0, &window, [&] {
-            title = window.Label2->text();
-            entries = window.ListBox1->count();
+            title = window.Label2->text(), entries = window.ListBox1->count();
             window.ListBox1->setCurrentRow(0);
             QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
         });
         QTest::mouseClick(window.ToolButton1, Qt::LeftButton);
     });
     w.mnuLoadClick();
-    EXPECT_EQ(title, control::LineGoneMessage);
-    EXPECT_EQ(entries, 1);
-    EXPECT_EQ(w.ElapsedSeconds, 2);
-    EXPECT_EQ(w.GameBoard().CurrentGrid, board.CurrentGrid);
+    EXPECT_EQ(std::pair(title, entries), std::pair(control::LineGoneMessage, 1));
+    EXPECT_EQ(std::pair(w.ElapsedSeconds, w.GameBoard().CurrentGrid),
+              std::pair(2.0, board.CurrentGrid));
 }

@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(PrepareApplication, NamesTheProgramWithoutADisplayNameAndGivesQtsDialogsFrenchButtons)
+TEST(PrepareApplication, NamesTheProgramWithoutADisplayNameGivingQtsDialogsFrenchButtons)
 {
     QTranslator* french = presentation::PrepareApplication(*qApp);
     ASSERT_NE(french, nullptr) << "Qt's French translations (qt6-translations-l10n) are missing";
@@ -24,16 +24,16 @@ TEST(PrepareApplication, NamesTheProgramWithoutADisplayNameAndGivesQtsDialogsFre
     QCoreApplication::setApplicationName("Orvante");
     testing_support::TestInstall install;
     EXPECT_EQ(testing_support::TestWindow(install).window->windowTitle(), "Sudoku");
-
     QMessageBox box;
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-    EXPECT_EQ(box.button(QMessageBox::Yes)->text(), "&Oui");
-    EXPECT_EQ(box.button(QMessageBox::No)->text(), "&Non");
-    EXPECT_EQ(box.button(QMessageBox::Cancel)->text(), "Annuler");
+    EXPECT_EQ(
+        QStringList({box.button(QMessageBox::Yes)->text(), box.button(QMessageBox::No)->text(),
+                     box.button(QMessageBox::Cancel)->text()}),
+        QStringList({"&Oui", "&Non", "Annuler"}));
     QCoreApplication::removeTranslator(french);
 }
 
-TEST(ChangeCombocontent, StepsThroughTheItemsAndWrapsRoundBothWays)
+TEST(ChangeCombocontent, StepsThroughTheItemsWrappingRoundBothWays)
 {
     // "zz" stands for a text from another language file.
     const std::tuple<const char*, int, const char*> steps[]{
@@ -43,7 +43,7 @@ TEST(ChangeCombocontent, StepsThroughTheItemsAndWrapsRoundBothWays)
     EXPECT_EQ(presentation::ChangedChoice({}, "zz", 1), "zz");
 }
 
-TEST(StatusPanels, ShowTheLanguageFilesLongestMessageWholeAndShortenAPathInItsMiddle)
+TEST(StatusPanels, ShowTheLongestMessageWholeShorteningAPathInItsMiddle)
 {
     presentation::StatusPanels bar;
     bar.setGeometry(0, 0, 1024, 20), bar.show(); // as in the window

@@ -11,7 +11,7 @@
 
 #include <gtest/gtest.h>
 
-TEST(Settings, DefaultsFirstThenAllSixReadAndWrittenBackAndANonIntegerReadsAsItsDefault)
+TEST(Settings, AllSixGoFromTheirDefaultsThroughTheStoreABadNumberReadingAsItsDefault)
 {
     testing_support::TestInstall install;
     std::unique_ptr<testing_support::TestWindow> test;
@@ -31,8 +31,7 @@ TEST(Settings, DefaultsFirstThenAllSixReadAndWrittenBackAndANonIntegerReadsAsIts
     EXPECT_EQ(start(), QStringList({"500", "Ivoire", "Très facile", "Fenêtre", "Joueur", "0"}));
     // Showing the window again, as after a minimise, does not set the board up anew.
     QTest::mouseClick(test->window->Nouvelle_Partie, Qt::LeftButton);
-    test->window->hide();
-    test->window->show();
+    test->window->hide(), test->window->show();
     EXPECT_EQ(test->window->GameState, GameStatus::Playing);
     const QStringList keys{"Volume", "Theme", "Difficulte", "Affichage", "Joueur", "Musique"};
     QStringList values{"730", "Minuit", "Difficile", "Plein écran", "Zoé", "1"};
@@ -42,24 +41,18 @@ TEST(Settings, DefaultsFirstThenAllSixReadAndWrittenBackAndANonIntegerReadsAsIts
         store.setValue(keys[i], values[i]);
     store.sync();
     EXPECT_EQ(start(), values);
-    store.remove("");
-    store.sync();
-    test->window->close();
-    store.sync();
+    store.remove(""), store.sync(), test->window->close(), store.sync();
     for (int i = 0; i < keys.size(); ++i)
         EXPECT_EQ(store.value(keys[i]).toString(), values[i]) << keys[i].toStdString();
     // Any non-zero number pauses; a text from another language is shown as it is.
-    store.setValue("Volume", "12x");
-    store.setValue("Musique", "2");
-    store.setValue("Difficulte", "Expert");
-    store.sync();
-    values[0] = "500";
-    values[2] = "Expert";
+    store.setValue("Volume", "12x"), store.setValue("Musique", "2");
+    store.setValue("Difficulte", "Expert"), store.sync();
+    values[0] = "500", values[2] = "Expert";
     EXPECT_EQ(start(), values);
     EXPECT_EQ(musicStarts, 1) << "only the first start, with the music not paused, plays it";
 }
 
-TEST(Settings, AQuitSignalClosesTheWindowAsThePlayerWouldAndAFailedWriteIsToldOnce)
+TEST(Settings, AQuitSignalClosesTheWindowAsThePlayerWouldTellingOnceOfAFailedWrite)
 {
     testing_support::TestInstall install;
     // A settings file inside what is a file, not a folder: no one can write it, root included.

@@ -60,7 +60,6 @@ public:
                                    "accueil.bmp", "Aide.bmp", "R.bmp", "L.bmp"})
             QFile::copy(ORVANTE_DATA_DIR "graphisme/" + name, root.filePath("graphisme/" + name));
     }
-
     [[nodiscard]] QString Folder() const { return m_folder.path() + u'/'; }
     [[nodiscard]] QString SettingsFile() const { return m_folder.path() + "/s.ini"; }
 
@@ -76,7 +75,6 @@ struct TestWindow
     {
         window->ShowErrorBox = [this](const QString& text) { errors.append(text); };
     }
-
     void StartUp() { window->Timer2SplashScreenTimer(); } // the splash timer's step
     std::unique_ptr<TfrmMain> window;
     QStringList errors;

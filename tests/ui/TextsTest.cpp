@@ -10,7 +10,7 @@
 
 using namespace presentation;
 
-TEST(ReadTextLines, FindsTheFileWhateverItsCaseAndReadsUtf8ElseWindows1252WithAnyLineEnding)
+TEST(ReadTextLines, FindsTheFileWhateverItsCaseReadingUtf8ElseWindows1252)
 {
     const testing_support::TestInstall install;
     // "Thème" in UTF-8, "€uro" in Windows-1252, an empty line, mixed endings, no last one.
@@ -22,7 +22,7 @@ TEST(ReadTextLines, FindsTheFileWhateverItsCaseAndReadsUtf8ElseWindows1252WithAn
               QStringList({"000 Thème", "001 €uro", "", "002 a", "003 b"}));
 }
 
-TEST(FText, AnswersErreurAndNamesTheLineBeforeLoadingAndBeyondTheFile)
+TEST(FText, AnswersErreurNamingTheLineBeforeLoadingOrBeyondTheFile)
 {
     testing_support::TestInstall install;
     testing_support::TestWindow test(install);
@@ -35,7 +35,7 @@ TEST(FText, AnswersErreurAndNamesTheLineBeforeLoadingAndBeyondTheFile)
     EXPECT_EQ(test.errors, QStringList({named.arg(5), named.arg(73), named.arg(-1)}));
 }
 
-TEST(StartUp, ALanguageFileShortOfLinesIsToldOnceAndEndsTheGameWritingNothing)
+TEST(StartUp, ALanguageFileShortOfLinesEndsTheGameWithOneMessageWritingNothing)
 {
     for (const int count : {72, 30, 0}) {
         SCOPED_TRACE(count);
@@ -53,8 +53,7 @@ TEST(StartUp, ALanguageFileShortOfLinesIsToldOnceAndEndsTheGameWritingNothing)
             QTimer::singleShot(150, &box, &QEventLoop::quit);
             box.exec();
         };
-        w.Timer1.start();
-        w.Timer2.start();
+        w.Timer1.start(), w.Timer2.start();
         test.StartUp();
         EXPECT_TRUE(ended);
         EXPECT_EQ(test.errors,

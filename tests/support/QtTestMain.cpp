@@ -1,4 +1,4 @@
-// Runs the printing tests offscreen, with the user's folders in a temporary place.
+// Runs a test program offscreen, with the user's folders in a temporary place.
 #include "support/TestHome.h"
 
 #include <QApplication>
