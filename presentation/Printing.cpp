@@ -14,12 +14,9 @@ PageGeometry PrintedPageGeometry(int pageHeight)
     return {pageHeight / 36, pageHeight / 16};
 }
 
-void DrawPrintedGrid(QPainter& painter,
-                     int pageHeight,
-                     const engine::Grid& current,
-                     const engine::Grid& start)
+void DrawPrintedGrid(QPainter& painter, const engine::Grid& current, const engine::Grid& start)
 {
-    const auto [c, m] = PrintedPageGeometry(pageHeight);
+    const auto [c, m] = PrintedPageGeometry(painter.device()->height());
     QFont font = painter.font();
     font.setPointSize(16);
     painter.setFont(font);
@@ -53,7 +50,7 @@ bool PrintGrid(const engine::Grid& current, const engine::Grid& start, const Pri
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
-    DrawPrintedGrid(painter, printer.height(), current, start);
+    DrawPrintedGrid(painter, current, start);
     return painter.end();
 }
 

@@ -18,13 +18,11 @@ struct PageGeometry
 
 [[nodiscard]] PageGeometry PrintedPageGeometry(int pageHeight);
 
-// Draws the grid lines and the digits of current on the painter's device: black 2-pixel lines
-// every third line and silver 1-pixel lines between them, then each filled cell's digit at 16
-// points, centred in its cell, black when start holds a given there and grey otherwise.
-void DrawPrintedGrid(QPainter& painter,
-                     int pageHeight,
-                     const engine::Grid& current,
-                     const engine::Grid& start);
+// Draws the grid lines and the digits of current on the painter's device, sized from the
+// device's height whatever the page's orientation: black 2-pixel lines every third line and
+// silver 1-pixel lines between them, then each filled cell's digit at 16 points, centred in its
+// cell, black when start holds a given there and grey otherwise.
+void DrawPrintedGrid(QPainter& painter, const engine::Grid& current, const engine::Grid& start);
 
 // Sets the printer up (the system print dialog in the game); false when the player cancels.
 using PrinterRequest = std::function<bool(QPrinter&)>;

@@ -65,7 +65,7 @@ faults=(
 "presentation/Themes.cpp|look.opacity = 230;|1|s/230/205/|the third theme at the others' opacity"
 "presentation/FenetreMess.cpp|if (!ToolButton2->isHidden())|1|s/if (!ToolButton2->isHidden())/if (true)/|Escape answers a one-button window"
 "presentation/Printing.cpp|return {pageHeight / 36, pageHeight / 16};|1|s/36/32/|printed cells too large"
-"presentation/Printing.cpp|DrawPrintedGrid(painter, printer.height(), current, start);|1|s/printer.height()/printer.width()/|printed grid sized from the page width"
+"presentation/Printing.cpp|const auto [c, m] = PrintedPageGeometry(painter.device()->height());|1|s/height()/width()/|printed grid sized from the page width"
 "audio/mp3.cpp|TimerMP3.setInterval(1000);|1|s/1000/500/|end-of-title test every 500 ms"
 "audio/mp3.cpp|TimerDefilement.setInterval(200);|1|s/200/100/|title scrolls every 100 ms"
 "audio/mp3.cpp|if (!m_paused)|1|s/if (!m_paused)/if (true)/|an import restarts paused music"

@@ -16,7 +16,7 @@ QImage PrintedPage(QSize size, const engine::Grid& current, const engine::Grid& 
     QImage page(size, QImage::Format_RGB32);
     page.fill(Qt::white);
     QPainter painter(&page);
-    DrawPrintedGrid(painter, size.height(), current, start);
+    DrawPrintedGrid(painter, current, start);
     return page;
 }
 
@@ -65,5 +65,25 @@ TEST(PrintedPage, HasBlackBoxLinesSilverCellLinesCentredDigitsGreyForPieces)
         EXPECT_NEAR(bounds.center().x(), inside.center().x(), 6) << x << "," << y;
         EXPECT_NEAR(bounds.center().y(), inside.center().y(), 12) << x << "," << y;
         EXPECT_TRUE(cell == 0 ? darkest < 40 : darkest >= 128 && darkest <= 136) << darkest;
+    }
+}
+
+TEST(PrintedPage, GridIsAQuarterOfThePageHeightInEitherOrientation)
+{
+    // A4 at 300 dots per inch: the grid's side is 9 cells of height div 36, its corner a margin of
+    // height div 16 from the page's top left, the outer lines 2 pixels wide.
+    const struct
+    {
+        const char* name;
+        QSize page;
+        int side, margin;
+    } pages[]{{"Portrait", {2480, 3508}, 9 * 97, 219}, {"Landscape", {3508, 2480}, 9 * 68, 155}};
+    for (const auto& page : pages) {
+        SCOPED_TRACE(page.name);
+        const QImage printed
+            = PrintedPage(page.page, engine::EmptyGrid(), engine::EmptyGrid());
+        const QRect ink = InkIn(printed, printed.rect()).second;
+        EXPECT_EQ(ink.topLeft(), QPoint(page.margin - 1, page.margin - 1));
+        EXPECT_EQ(ink.size(), QSize(page.side + 2, page.side + 2));
     }
 }
