@@ -1,5 +1,6 @@
 // Decisions of the game commands that need no widget: the level, design validation, what the
-// play button does, the hint's availability and the controls every command sets.
+// play button does, the hint's availability and the controls every command sets; then the one
+// step that hands a command's changes to its widgets and the clock.
 #include "control/GameFlow.h"
 
 #include "engine/Generator.h"
