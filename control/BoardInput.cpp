@@ -107,6 +107,18 @@ ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine
     return click.kind;
 }
 
+ClickResult::Kind ClickOnBoard(GameStatus state,
+                               bool leftButton,
+                               QPoint point,
+                               const BoardGeometry& area,
+                               engine::Board& board,
+                               PieceRing& picker)
+{
+    const ClickInput input{state, picker.open, picker.choice, leftButton, point};
+    const ClickResult click = DecideClick(input, area, board, {picker.pickedX, picker.pickedY});
+    return ApplyClick(click, picker, board);
+}
+
 bool RingClosesOnMove(
     bool pickerOpen, int pickerChoice, QPoint point, const BoardGeometry& area, QPoint pickerCorner)
 {

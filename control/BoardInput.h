@@ -71,6 +71,15 @@ struct ClickResult
 // which leaves to the caller the ring's sound and the placement into the picked cell.
 ClickResult::Kind ApplyClick(const ClickResult& click, PieceRing& picker, engine::Board& board);
 
+// A press of a mouse button at point (window coordinates), decided from the ring's state
+// (DecideClick) and applied (ApplyClick); returns its kind.
+ClickResult::Kind ClickOnBoard(GameStatus state,
+                               bool leftButton,
+                               QPoint point,
+                               const BoardGeometry& area,
+                               engine::Board& board,
+                               PieceRing& picker);
+
 // The ring's choices lie within ring::Size pixels right of and below its corner. An open ring
 // with nothing hovered closes when the pointer leaves both the board's surroundings
 // and the ring's own square; a hovered choice keeps it open wherever the pointer goes. The square

@@ -65,19 +65,20 @@ StatusTexts StatusBarTexts(GameStatus state,
 {
     StatusTexts texts;
     if (state != GameStatus::Paused)
-        texts.pieces = text(line::Pieces) + QStringLiteral(" : ") + QString::number(filledCells);
+        texts[PiecesPanel]
+            = text(line::Pieces) + QStringLiteral(" : ") + QString::number(filledCells);
     if (!clockRunning)
-        texts.time = text(line::ClockStopped);
+        texts[TimePanel] = text(line::ClockStopped);
     switch (state) {
     case GameStatus::Idle:
     case GameStatus::Designing:
-        texts.state = text(line::OutOfGame);
+        texts[StatePanel] = text(line::OutOfGame);
         break;
     case GameStatus::Playing:
-        texts.state = text(line::Playing);
+        texts[StatePanel] = text(line::Playing);
         break;
     case GameStatus::Paused:
-        texts.state = text(line::Paused);
+        texts[StatePanel] = text(line::Paused);
         break;
     case GameStatus::Finished:
         break;

@@ -4,6 +4,7 @@
 #include "common/GameState.h"
 #include "control/GameTexts.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 
@@ -44,14 +45,13 @@ struct TimeWords
 // The time panel while the clock runs: the time word, " ", the time text.
 [[nodiscard]] QString ClockPanelText(double elapsedSeconds, const LineLookup& text);
 
-// The three panels a status update writes; an empty one keeps its text.
-struct StatusTexts
-{
-    std::optional<QString> pieces; // panel 0, not while paused: the count would follow the
-                                   // random pieces
-    std::optional<QString> time; // panel 1, only while the clock is off
-    std::optional<QString> state; // panel 2, kept in a finished game
+// The three panels a status update writes, by panel number; an empty one keeps its text.
+enum StatusPanel : std::uint8_t {
+    PiecesPanel, // not while paused: the count would follow the random pieces
+    TimePanel, // only while the clock is off
+    StatePanel, // kept in a finished game
 };
+using StatusTexts = std::array<std::optional<QString>, 3>;
 
 [[nodiscard]] StatusTexts StatusBarTexts(GameStatus state,
                                          int filledCells,

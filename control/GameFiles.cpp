@@ -209,6 +209,12 @@ QString SaveDateText(const QDateTime& when)
     return when.toString(QStringLiteral("dd/MM/yyyy-hh:mm:ss"));
 }
 
+ScoreWords ScoreWordsFrom(const LineLookup& text)
+{
+    return {text(line::Minutes).toStdString(), text(line::Seconds).toStdString(),
+            text(line::ScoreLine).toStdString()};
+}
+
 QString AppendScore(const QString& gameFolder,
                     double elapsedSeconds,
                     const ScoreWords& words,
@@ -292,6 +298,13 @@ std::optional<double> LoadChosenGame(const QString& gameFolder,
             refill();
         }
     }
+}
+
+QList<ListEntry> ListEntries(const QString& gameFolder, const QString& kind, const LineLookup& text)
+{
+    return kind == QLatin1String("scores")
+        ? ScoreList(gameFolder)
+        : LoadListEntries(gameFolder, text(line::SavedGameLabel));
 }
 
 bool DeleteListLine(const QString& gameFolder, const QString& kind, const QString& line)

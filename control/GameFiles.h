@@ -1,6 +1,7 @@
 // The player's scores and saved-games files: where they live, reading, appending, deleting lines.
 #pragma once
 
+#include "control/GameTexts.h"
 #include "engine/Board.h"
 #include "records/Records.h"
 
@@ -110,6 +111,10 @@ struct ListEntry
 
 // --- What the window's commands call ---
 
+// The words of a score line from the language file: after the minutes, after the seconds, and
+// the line itself.
+[[nodiscard]] ScoreWords ScoreWordsFrom(const LineLookup& text);
+
 // Appends the finished game's score line to the scores file and returns it.
 QString AppendScore(const QString& gameFolder,
                     double elapsedSeconds,
@@ -132,6 +137,12 @@ QString SaveGame(const QString& gameFolder,
 // The load list: one entry per line of the saved-games file, in file order: label, ": ", the
 // line's first 20 characters (its save date).
 [[nodiscard]] QList<ListEntry> LoadListEntries(const QString& gameFolder, const QString& label);
+
+// The entries of the message-window list of that kind: the scores ("scores") or the saved games
+// ("charge").
+[[nodiscard]] QList<ListEntry> ListEntries(const QString& gameFolder,
+                                           const QString& kind,
+                                           const LineLookup& text);
 
 // The saved game of this line of the saved-games file, read again when it is chosen and checked
 // completely. Throws SavedGameError naming what is wrong with the line, LineGoneError when the

@@ -1,7 +1,9 @@
 // Decisions of the game commands that need no widget: the level, design validation, what the
-// play button does, the hint's availability and the controls every command sets.
+// play button does, the hint's availability and the controls every command sets; then the one
+// step that hands a command's changes to its widgets and the clock.
 #include "control/GameFlow.h"
 
+#include "engine/Generator.h"
 #include "engine/Solver.h"
 
 #include <chrono>
@@ -32,6 +34,18 @@ std::uint32_t ClockSeed()
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     const auto nanoseconds = std::chrono::duration_cast<std::chrono::nanoseconds>(now).count();
     return static_cast<std::uint32_t>(nanoseconds);
+}
+
+void NewPuzzle(engine::Board& board,
+               engine::Random& random,
+               const engine::CombinationLists& lists,
+               const QString& levelText,
+               const LineLookup& text)
+{
+    const int level = LevelOfText(levelText, LevelNames(text));
+    random.SetSeed(ClockSeed());
+    const WaitCursor hourglass;
+    engine::GeneratePuzzle(board, random, lists, level);
 }
 
 PlayAction PlayActionFor(GameStatus state)
@@ -80,6 +94,24 @@ int HintMessageLine(engine::HintChoice::Kind kind)
         break;
     }
     return line::HintPlaced;
+}
+
+void ApplyChange(const ControlChange& change, QWidget& widget)
+{
+    if (change.enabled)
+        widget.setEnabled(*change.enabled);
+    if (change.shown)
+        widget.setVisible(*change.shown);
+}
+
+void ApplyClockChange(ClockChange change, QTimer& clock, double& elapsedSeconds)
+{
+    if (change == ClockChange::StartFromZero)
+        elapsedSeconds = 0;
+    if (change == ClockChange::Stop)
+        clock.stop();
+    else if (change != ClockChange::Keep)
+        clock.start();
 }
 
 namespace {

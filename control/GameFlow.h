@@ -1,5 +1,6 @@
 // Decisions of the game commands that need no widget: the level, design validation, what the
-// play button does, the hint's availability and the controls every command sets.
+// play button does, the hint's availability and the controls every command sets; then the one
+// step that hands a command's changes to its widgets and the clock.
 #pragma once
 
 #include "common/GameState.h"
@@ -7,6 +8,7 @@
 #include "engine/Board.h"
 #include "engine/Eliminations.h"
 #include "engine/Hint.h"
+#include "engine/Random.h"
 
 #include <array>
 #include <cstdint>
@@ -15,6 +17,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
 
 namespace control {
 
@@ -44,6 +48,14 @@ public:
 
 // A seed for the game's random source from the monotonic clock (its low 32 bits).
 [[nodiscard]] std::uint32_t ClockSeed();
+
+// Puts a new puzzle of the level the level box text names on the board, under the hourglass,
+// with the random source seeded from the clock.
+void NewPuzzle(engine::Board& board,
+               engine::Random& random,
+               const engine::CombinationLists& lists,
+               const QString& levelText,
+               const LineLookup& text);
 
 // What the validate / pause / resume button does in each state; in the others only the ring
 // closes.
@@ -108,7 +120,13 @@ struct ControlChange
     bool operator==(const ControlChange&) const = default;
 };
 
+// Switches widget as the change says.
+void ApplyChange(const ControlChange& change, QWidget& widget);
+
 enum class ClockChange { Keep, StartFromZero, Start, Stop };
+
+// Applies a clock change to the game clock's timer and the time it counts.
+void ApplyClockChange(ClockChange change, QTimer& clock, double& elapsedSeconds);
 
 struct ControlChanges
 {

@@ -1,10 +1,16 @@
 // The language lines and sound names the game commands use, by name.
 #pragma once
 
+#include <array>
 #include <functional>
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+
+namespace presentation {
+struct ScreenTexts;
+} // namespace presentation
 
 namespace control {
 
@@ -58,6 +64,16 @@ constexpr int LevelLabel = 68;
 constexpr int DisplayLabel = 69;
 constexpr int MusicLabel = 70;
 } // namespace line
+
+// Lines first to last of the language file, in that order: the choices of an option box.
+[[nodiscard]] QStringList LinesBetween(int first, int last, const LineLookup& text);
+
+// The three theme names, the default first.
+[[nodiscard]] std::array<QString, 3> ThemeNames(const LineLookup& text);
+
+// The language's words on the screens: the button faces, the option labels, the pause panel's
+// word, the music import caption and the board's name.
+[[nodiscard]] presentation::ScreenTexts ScreenTextsFrom(const LineLookup& text);
 
 // Sound files of the sound folder, by name without extension.
 namespace sound {

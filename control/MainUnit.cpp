@@ -1,13 +1,13 @@
 // The game's one main window: the board, the game state, the texts, the theme and every screen.
 #include "control/MainUnit.h"
 
-#include "audio/MusicControls.h"
 #include "audio/SoundEffects.h"
+#include "audio/mp3.h"
 #include "control/Clock.h"
 #include "control/GameFiles.h"
+#include "control/MusicPanel.h"
 #include "control/Placement.h"
 #include "control/QuitSignals.h"
-#include "engine/Generator.h"
 #include "engine/Hint.h"
 #include "presentation/AboutUnit.h"
 #include "presentation/FenetreMess.h"
@@ -24,63 +24,34 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
-#include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QScopeGuard>
 #include <QScopedValueRollback>
-#include <QScreen>
 #include <QShowEvent>
-#include <QSlider>
-
-namespace {
-
-const QString TitleFontFamily = QStringLiteral("CHOW FUN"); // the family of graphisme/CHOWFUN_.TTF
-const QString MissingPicture = QStringLiteral("Image manquante ou illisible :\n");
-
-} // namespace
 
 TfrmMain::TfrmMain(QWidget* parent, QString programFolder, QString settingsFile)
     : QMainWindow(parent)
     , m_settings(std::move(settingsFile))
     , m_programFolderOverride(std::move(programFolder))
 {
-    JoueSon = [](const QString&) {};
-    ShowErrorBox = [this](const QString& text) {
-        QMessageBox::warning(isVisible() ? this : nullptr, QStringLiteral("Orvante"), text);
-    };
+    ShowErrorBox = [this](const QString& text) { presentation::ShowErrorBox(this, text); };
     EndProgram = [] { QCoreApplication::exit(1); };
-    AjouteListeDeMusiques = [] {};
-    PlayCurrentTitle = [] {};
-    AjouteScore = [this] { AddScore(); };
-    AskForPrinter = [this](QPrinter& printer) {
-        QPrintDialog dialog(&printer, this);
-        return dialog.exec() == QDialog::Accepted;
-    };
+    AskForPrinter
+        = [this](QPrinter& printer) { return presentation::AskForPrinter(printer, this); };
 
-    // The surface follows the screen's pixel density so that a dense screen shows it crisp at
-    // the same 1024 x 768 logical size; its coordinates stay logical pixels.
-    const qreal density = qApp->devicePixelRatio();
-    Image32 = QImage(QSize(1024, 768) * density, QImage::Format_ARGB32_Premultiplied);
-    Image32.setDevicePixelRatio(density);
-    Image32.fill(Qt::black);
-
+    Image32 = presentation::SurfaceImage(qApp->devicePixelRatio());
     SetupUi(this, Image32);
     // "Effacer" on the scores or saved-games list deletes the line from its file first.
     // A line another copy of the game has deleted meanwhile is named in the title, and the list
     // shows the file as it is now.
     FormFenetre->EnleveLigne = [this](const QString& kind, const QString& line) {
         bool deleted = false;
-        bool failed = true;
         Guarded([&] {
             deleted = control::DeleteListLine(GameFolder(), kind, line);
-            failed = false;
+            if (!deleted) {
+                FormFenetre->SetQuestion(control::LineGoneMessage);
+                FillList(kind);
+            }
         });
-        if (!deleted && !failed) {
-            FormFenetre->SetQuestion(control::LineGoneMessage);
-            Guarded([&] { FillList(kind); });
-        }
         return deleted;
     };
     ConnectControls();
@@ -217,11 +188,7 @@ void TfrmMain::FormClose()
 
 QString TfrmMain::ProgramFolder() const
 {
-    QString folder = m_programFolderOverride.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                       : m_programFolderOverride;
-    if (!folder.endsWith(u'/'))
-        folder.append(u'/');
-    return folder;
+    return presentation::ProgramFolder(m_programFolderOverride);
 }
 
 QString TfrmMain::AssetPath(const QString& relative) const
@@ -237,21 +204,17 @@ void TfrmMain::Timer2SplashScreenTimer()
     CheminAppli = ProgramFolder();
     // Without its font or its splash picture the game still runs, in the default font and with a
     // stand-in picture; the player is told which file is missing.
-    const QString fontPath = AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF"));
-    if (!presentation::InstallFont(fontPath, TitleFontFamily))
-        ShowErrorBox(QStringLiteral("Police manquante ou illisible :\n") + fontPath);
-    FormFenetre->SetTitleFont(TitleFontFamily);
+    const QString fontProblem
+        = FormFenetre->UseTitleFont(AssetPath(QStringLiteral("graphisme/CHOWFUN_.TTF")));
+    if (!fontProblem.isEmpty())
+        ShowErrorBox(fontProblem);
     if (m_splash != nullptr && !m_splash->MissingPicture.isEmpty())
-        ShowErrorBox(MissingPicture + m_splash->MissingPicture);
+        ShowErrorBox(presentation::MissingPictureMessage(m_splash->MissingPicture));
     if (m_splash != nullptr)
         m_splash->hide();
     BtHint->hide();
 
-    if (const QScreen* screen = presentation::ScreenOf(this)) {
-        DisplayMode.width = screen->size().width();
-        DisplayMode.height = screen->size().height();
-        DisplayMode.depth = static_cast<std::uint8_t>(screen->depth());
-    }
+    DisplayMode = presentation::ScreenModeOf(this);
     presentation::SetOpacity(this, 255);
 
     // Without all its texts the game has no words to show: say what is wrong with which file and
@@ -278,29 +241,17 @@ void TfrmMain::Timer2SplashScreenTimer()
 
 void TfrmMain::FillOptionBoxes()
 {
-    // Each box offers its lines from first to last and shows the first.
-    const auto fill = [this](presentation::ChoiceBox* box, int first, int last) {
-        box->clear();
-        for (int n = first; n <= last; ++n)
-            box->addItem(FText(n));
-        box->SetText(FText(first));
-    };
-    fill(ComboBox2, control::line::FirstLevel, control::line::LastLevel);
-    fill(ComboBox1, control::line::FirstTheme, control::line::LastTheme);
+    namespace line = control::line;
+    ComboBox2->SetChoices(control::LinesBetween(line::FirstLevel, line::LastLevel, Lines()));
+    ComboBox1->SetChoices(control::LinesBetween(line::FirstTheme, line::LastTheme, Lines()));
     AjouteListeDeMusiques();
-    fill(ComboBox4, control::line::Windowed, control::line::FullScreen);
+    ComboBox4->SetChoices(control::LinesBetween(line::Windowed, line::FullScreen, Lines()));
 }
 
 void TfrmMain::LoadSettings()
 {
-    const control::SettingsValues values
-        = m_settings.Read({FText(control::line::FirstTheme), FText(control::line::FirstLevel),
-                           FText(control::line::Windowed)});
-    TrackBarMP3->setValue(values.volume);
-    NomDuJoueur->setText(values.joueur);
-    ComboBox1->SetText(values.theme);
-    ComboBox2->SetText(values.difficulte);
-    ComboBox4->SetText(values.affichage);
+    const control::SettingsValues values = m_settings.Read(control::SettingsDefaultsFrom(Lines()));
+    control::ShowSettings(*this, values);
     MusicPaused = values.musique;
     // The flag goes to the player before anything can start: a player who paused the music
     // keeps it paused at the next start.
@@ -312,13 +263,8 @@ void TfrmMain::LoadSettings()
 
 void TfrmMain::SaveSettings()
 {
-    control::SettingsValues values;
-    values.volume = TrackBarMP3->value();
-    values.joueur = NomDuJoueur->text();
-    values.theme = ComboBox1->Text();
-    values.difficulte = ComboBox2->Text();
-    values.affichage = ComboBox4->Text();
-    values.musique = FormLecteurMP3 ? FormLecteurMP3->PauseFlag() : MusicPaused;
+    const control::SettingsValues values
+        = control::SettingsShown(*this, FormLecteurMP3 ? FormLecteurMP3->PauseFlag() : MusicPaused);
     if (!m_settings.Write(values))
         ShowErrorBox(QStringLiteral("Les réglages n'ont pas pu être enregistrés dans :\n")
                      + m_settings.FilePath());
@@ -355,23 +301,6 @@ int TfrmMain::ShowFenetre(const QString& question, const QString& first, const Q
     return FormFenetre->ShowFenetre(question, first, second);
 }
 
-presentation::ScreenTexts TfrmMain::ScreenLines()
-{
-    namespace line = control::line;
-    presentation::ScreenTexts texts;
-    for (int k = 0; k < presentation::FaceCount; ++k)
-        texts.faces[static_cast<std::size_t>(k)] = FText(line::FirstFace + k);
-    texts.playerLabel = FText(line::PlayerLabel);
-    texts.themeLabel = FText(line::ThemeLabel);
-    texts.levelLabel = FText(line::LevelLabel);
-    texts.displayLabel = FText(line::DisplayLabel);
-    texts.musicLabel = FText(line::MusicLabel);
-    texts.paused = FText(line::Paused);
-    texts.importMusic = FText(line::ImportMusic);
-    texts.board = FText(line::GameName);
-    return texts;
-}
-
 void TfrmMain::ChargeGraphismes(const QString& theme)
 {
     if (!isFullScreen())
@@ -379,15 +308,12 @@ void TfrmMain::ChargeGraphismes(const QString& theme)
     BoardLeft = Image1Virtuel.left();
     BoardTop = Image1Virtuel.top();
     CheminAppli = ProgramFolder();
-    const std::array<QString, 3> themeNames{FText(control::line::FirstTheme),
-                                            FText(control::line::FirstTheme + 1),
-                                            FText(control::line::LastTheme)};
-    const presentation::LoadedTheme loaded
-        = presentation::LoadTheme(AssetPath(QStringLiteral("graphisme")), theme, themeNames);
+    const presentation::LoadedTheme loaded = presentation::LoadTheme(
+        AssetPath(QStringLiteral("graphisme")), theme, control::ThemeNames(Lines()));
     for (const QString& path : loaded.missing)
-        ShowErrorBox(MissingPicture + path);
+        ShowErrorBox(presentation::MissingPictureMessage(path));
     PieceImages.Set(loaded.pieces);
-    ApplyTheme(loaded, ScreenLines());
+    ApplyTheme(loaded, control::ScreenTextsFrom(Lines()));
     Image32View->update();
     Timer2.start();
 }
@@ -413,10 +339,7 @@ void TfrmMain::DessineGrille()
     const bool hovered = presentation::PaintBoard(
         Image32, {m_board, GameState, Geometry(), Ring, Counters, m_random, PieceImages});
     BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
-    if (m_hintRedraws > 0) {
-        --m_hintRedraws;
-        DrawHintDigit();
-    }
+    presentation::PaintHintDigit(Image32, Geometry(), m_board, m_hint);
     Image32View->update();
     UpdateStatusBar();
     Image32View->setCursor(BoardCursor);
@@ -424,9 +347,7 @@ void TfrmMain::DessineGrille()
 
 void TfrmMain::DessineMarque(int x, int y, int k)
 {
-    const QRect square = presentation::MarkRect(x, y, k, Geometry());
-    QPainter painter(&Image32);
-    painter.drawImage(square.topLeft(), PieceImages.Mark(k));
+    presentation::PaintMark(Image32, Geometry(), PieceImages, x, y, k);
 }
 
 void TfrmMain::UpdateStatusBar()
@@ -436,12 +357,10 @@ void TfrmMain::UpdateStatusBar()
         return;
     const control::StatusTexts texts
         = control::StatusBarTexts(GameState, m_board.FilledCellCount(), Timer1.isActive(), Lines());
-    if (texts.pieces)
-        StatusBar1->SetPanelText(0, *texts.pieces);
-    if (texts.time)
-        StatusBar1->SetPanelText(1, *texts.time);
-    if (texts.state)
-        StatusBar1->SetPanelText(2, *texts.state);
+    for (std::size_t panel = 0; panel < texts.size(); ++panel) {
+        if (texts[panel])
+            StatusBar1->SetPanelText(static_cast<int>(panel), *texts[panel]);
+    }
 }
 
 void TfrmMain::Timer1Timer()
@@ -451,7 +370,8 @@ void TfrmMain::Timer1Timer()
     switch (control::TickActionFor(GameState)) {
     case control::TickAction::Count:
         ElapsedSeconds = control::AdvanceClock(ElapsedSeconds, Timer1.interval());
-        StatusBar1->SetPanelText(1, control::ClockPanelText(ElapsedSeconds, Lines()));
+        StatusBar1->SetPanelText(control::TimePanel,
+                                 control::ClockPanelText(ElapsedSeconds, Lines()));
         break;
     case control::TickAction::Scramble:
         // The real grid waits in SpareGrid: the board shows random pieces meanwhile.
@@ -461,14 +381,6 @@ void TfrmMain::Timer1Timer()
     case control::TickAction::Nothing:
         break;
     }
-}
-
-void TfrmMain::DrawHintDigit()
-{
-    if (m_board.CurrentGrid[m_hintCell.x][m_hintCell.y] != m_hintValue)
-        return; // the player has changed the cell since
-    presentation::PaintHintDigit(Image32, Geometry().CellRect(m_hintCell.x, m_hintCell.y),
-                                 m_hintValue);
 }
 
 void TfrmMain::ChangeCombocontent(presentation::ChoiceBox* box, int direction)
@@ -520,17 +432,14 @@ void TfrmMain::BtRegleClick()
         ShowErrorBox(QStringLiteral("Fichier introuvable :\n") + path);
         return;
     }
-    FormFenetre->ListBox1->clear();
-    FormFenetre->ListBox1->show();
-    FormFenetre->setWindowTitle(QStringLiteral("regle"));
+    FormFenetre->ShowList(QStringLiteral("regle"));
     FormFenetre->ListBox1->addItems(*lines);
     ShowFenetre(FText(control::line::RulesTitle), QStringLiteral("Oui"), QString());
 }
 
 void TfrmMain::Nouvelle_PartieClick()
 {
-    Panel_MenuPrincipal->hide();
-    Panel_MenuJeu->show();
+    ShowGameMenu();
     ApplyCommand(control::Command::NewGame);
     DessineGrille();
     mnuGenerateClick();
@@ -538,22 +447,18 @@ void TfrmMain::Nouvelle_PartieClick()
 
 void TfrmMain::ConceptionClick()
 {
-    Panel_MenuPrincipal->hide();
+    ShowGameMenu();
     ApplyCommand(control::Command::Design);
     DessineGrille();
     mnuNewClick();
-    Panel_MenuJeu->show();
 }
 
 void TfrmMain::MnuQuitClick()
 {
     if (Ask(control::line::LeaveGame) == 2)
         return;
-    Panel_Options->hide();
-    Panel_MenuJeu->hide();
+    ShowMainMenu();
     DessineGrille();
-    PanelBtHint->hide();
-    Panel_MenuPrincipal->show();
 }
 
 void TfrmMain::Quitter_JeuClick()
@@ -565,12 +470,7 @@ void TfrmMain::Quitter_JeuClick()
 void TfrmMain::mnuGenerateClick()
 {
     const QString levelText = ComboBox2->Text();
-    {
-        const int level = control::LevelOfText(levelText, control::LevelNames(Lines()));
-        m_random.SetSeed(control::ClockSeed());
-        const control::WaitCursor hourglass;
-        engine::GeneratePuzzle(m_board, m_random, m_lists, level);
-    }
+    control::NewPuzzle(m_board, m_random, m_lists, levelText, Lines());
     ApplyCommand(control::Command::Generate, levelText == FText(control::line::FirstLevel));
     DessineGrille();
     PickerOpen = false;
@@ -615,9 +515,7 @@ void TfrmMain::mnuHintClick()
     if (hint.kind == engine::HintChoice::Kind::WrongPieces)
         CheckFlash = 15;
     if (placed) {
-        m_hintCell = hint.cell;
-        m_hintValue = hint.value;
-        m_hintRedraws = 15;
+        m_hint = {hint.cell, hint.value, 15};
         DessineGrille();
     }
     FMessage(FText(control::HintMessageLine(hint.kind)));
@@ -635,9 +533,7 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
                                      ComboBox3->currentText());
     };
     PlayCurrentTitle = [&player] { player.PlayCurrentTitle(); };
-    audio::ConnectMusicBox(*ComboBox3, player);
-    audio::ConnectVolumeSlider(*TrackBarMP3, player);
-    connect(&player, &audio::TFormLecteurMP3::ScrollTextShown, LabelDefilement, &QLabel::setText);
+    control::ConnectMusicPanel(*this, player);
     // Queued: a status message plays its own sound, which must not start inside another.
     connect(
         &player, &audio::TFormLecteurMP3::StatusMessage, this,
@@ -645,10 +541,6 @@ void TfrmMain::UseAudio(audio::TFormLecteurMP3& player, audio::SoundEffects& sou
     connect(
         &sounds, &audio::SoundEffects::StatusMessage, this,
         [this](const QString& text) { FMessage(text); }, Qt::QueuedConnection);
-    for (auto [picture, command] : {std::pair{ImageLecture, &audio::TFormLecteurMP3::Play},
-                                    std::pair{ImagePause, &audio::TFormLecteurMP3::Pause},
-                                    std::pair{ImageArret, &audio::TFormLecteurMP3::Stop}})
-        connect(picture, &presentation::PictureButton::clicked, &player, command);
     connect(ImageBtImportMP3, &presentation::PictureButton::clicked, &player, [this, &player] {
         Guarded([this, &player] {
             player.ImportFile(QFileDialog::getOpenFileName(this, FText(control::line::ImportMusic),
@@ -672,35 +564,21 @@ void TfrmMain::mnuSaveClick()
     FMessage(FText(control::line::GameSaved));
 }
 
-void TfrmMain::OpenList(const QString& kind)
-{
-    FormFenetre->setWindowTitle(kind);
-    FillList(kind);
-    FormFenetre->ListBox1->show();
-}
-
 void TfrmMain::FillList(const QString& kind)
 {
-    FormFenetre->ListBox1->clear();
-    const QList<control::ListEntry> entries = kind == QLatin1String("scores")
-        ? control::ScoreList(GameFolder())
-        : control::LoadListEntries(GameFolder(), FText(control::line::SavedGameLabel));
-    for (const control::ListEntry& entry : entries)
+    FormFenetre->ShowList(kind);
+    for (const control::ListEntry& entry : control::ListEntries(GameFolder(), kind, Lines()))
         FormFenetre->AddListEntry(entry.text, entry.line);
 }
 
 void TfrmMain::mnuLoadClick()
 {
     PickerOpen = false;
-    OpenList(QStringLiteral("charge"));
+    FillList(QStringLiteral("charge"));
     const auto hideList = qScopeGuard([this] { FormFenetre->ListBox1->hide(); });
-    const auto choose = [this](const QString& question) -> std::optional<QString> {
-        const int answer
-            = ShowFenetre(question, QStringLiteral("Charger"), QStringLiteral("Annuler"));
-        const QList<QListWidgetItem*> selected = FormFenetre->ListBox1->selectedItems();
-        if (answer == 2 || selected.isEmpty())
-            return std::nullopt;
-        return FormFenetre->LineOf(FormFenetre->ListBox1->row(selected.first()));
+    const auto choose = [this](const QString& question) {
+        return FormFenetre->ChooseLine(question, QStringLiteral("Charger"),
+                                       QStringLiteral("Annuler"));
     };
     // Reads and checks the whole line first: a bad line leaves the game in progress untouched.
     const std::optional<double> elapsed
@@ -710,9 +588,8 @@ void TfrmMain::mnuLoadClick()
         return;
     ElapsedSeconds = *elapsed;
     if (Panel_MenuPrincipal->isVisible()) {
-        Panel_MenuPrincipal->hide();
         BtValider->hide();
-        Panel_MenuJeu->show();
+        ShowGameMenu();
     }
     PickerOpen = false;
     ApplyCommand(control::Command::Load,
@@ -731,19 +608,12 @@ void TfrmMain::mnuPrintClick()
 void TfrmMain::tbPlayClick()
 {
     PickerOpen = false;
-    switch (control::PlayActionFor(GameState)) {
-    case control::PlayAction::Pause:
-        PauseGame();
-        break;
-    case control::PlayAction::Resume:
-        ResumeGame();
-        break;
-    case control::PlayAction::Validate:
-        ValidateDesignClick();
-        break;
-    case control::PlayAction::Nothing:
-        break;
-    }
+    // In the order of control::PlayAction.
+    using Handler = void (TfrmMain::*)();
+    constexpr std::array<Handler, 4> actions{nullptr, &TfrmMain::ValidateDesignClick,
+                                             &TfrmMain::PauseGame, &TfrmMain::ResumeGame};
+    if (const Handler action = actions[static_cast<std::size_t>(control::PlayActionFor(GameState))])
+        (this->*action)();
 }
 
 void TfrmMain::ValidateDesignClick()
@@ -780,28 +650,22 @@ void TfrmMain::BtRejoueClick()
 }
 void TfrmMain::ScoresClick()
 {
-    OpenList(QStringLiteral("scores"));
+    FillList(QStringLiteral("scores"));
     if (ShowFenetre(FText(control::line::ScoresTitle), QStringLiteral("OUI"), QString()) == 1)
         FormFenetre->ListBox1->hide();
 }
 
 void TfrmMain::AddScore()
 {
-    const control::ScoreWords words{FText(control::line::Minutes).toStdString(),
-                                    FText(control::line::Seconds).toStdString(),
-                                    FText(control::line::ScoreLine).toStdString()};
-    control::AppendScore(GameFolder(), ElapsedSeconds, words, NomDuJoueur->text(),
-                         QDateTime::currentDateTime());
+    control::AppendScore(GameFolder(), ElapsedSeconds, control::ScoreWordsFrom(Lines()),
+                         NomDuJoueur->text(), QDateTime::currentDateTime());
 }
 void TfrmMain::Image32MouseDown(Qt::MouseButton button, QPoint position)
 {
     using Kind = control::ClickResult::Kind;
     // The hit tests work in window coordinates; the surface lies one pixel in.
-    const control::ClickInput input{GameState, PickerOpen, PickerChoice, button == Qt::LeftButton,
-                                    position + Image32View->pos()};
-    const control::ClickResult click
-        = control::DecideClick(input, Geometry(), m_board, {PickedX, PickedY});
-    switch (control::ApplyClick(click, Ring, m_board)) {
+    switch (control::ClickOnBoard(GameState, button == Qt::LeftButton,
+                                  position + Image32View->pos(), Geometry(), m_board, Ring)) {
     case Kind::OpenRing:
         JoueSon(control::sound::RingOpens.toString());
         return;
@@ -854,8 +718,7 @@ void TfrmMain::CheckGameEnd()
         return;
     ApplyCommand(control::Command::GameEnd);
     JoueSon(control::sound::GameWon.toString());
-    const QString time = control::TimeText(ElapsedSeconds, control::TimeWordsFrom(Lines()));
-    Tell(control::EndOfGameText(time, Lines()));
+    Tell(control::EndOfGameText(ElapsedSeconds, Lines()));
     // A score that cannot be written is told, and the menu buttons still come back.
     Guarded([this] { AjouteScore(); });
     ApplyCommand(control::Command::AfterEndMessage);
@@ -900,20 +763,10 @@ void TfrmMain::ApplyCommand(control::Command command, bool firstLevel)
     const control::ControlChanges changes = control::ChangesOf(command, firstLevel);
     if (changes.state)
         GameState = *changes.state;
-    if (changes.clock == control::ClockChange::StartFromZero)
-        ElapsedSeconds = 0;
-    if (changes.clock == control::ClockChange::Stop)
-        Timer1.stop();
-    else if (changes.clock != control::ClockChange::Keep)
-        Timer1.start();
+    control::ApplyClockChange(changes.clock, Timer1, ElapsedSeconds);
     for (int c = 0; c < control::ControlCount; ++c) {
         const auto control = static_cast<control::Control>(c);
-        QWidget* widget = ControlWidget(control);
-        const control::ControlChange& change = changes[control];
-        if (change.enabled)
-            widget->setEnabled(*change.enabled);
-        if (change.shown)
-            widget->setVisible(*change.shown);
+        control::ApplyChange(changes[control], *ControlWidget(control));
     }
     UpdateHintControls();
 }

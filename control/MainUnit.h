@@ -10,6 +10,7 @@
 #include "engine/Random.h"
 #include "presentation/BoardPainter.h"
 #include "presentation/MainScreens.h"
+#include "presentation/Screens.h"
 #include "presentation/Texts.h"
 #include "presentation/Themes.h"
 
@@ -30,14 +31,6 @@ class SoundEffects;
 class TFormLecteurMP3;
 } // namespace audio
 class TfrmAbout;
-
-// The screen's mode as found at start-up.
-struct ScreenMode
-{
-    int width = 0;
-    int height = 0;
-    std::uint8_t depth = 0; // bits per pixel
-};
 
 // The window's controls come from its form, MainScreens: BtSolve, ComboBox2, Image32View ...
 class TfrmMain : public QMainWindow, public presentation::MainScreens
@@ -147,12 +140,14 @@ public:
     [[nodiscard]] bool StartupDone() const { return m_startupDone; }
 
     // Hooks to the rest of the program; each has a harmless default.
-    std::function<void(const QString& name)> JoueSon; // plays sons/<name>.wav
+    // Plays sons/<name>.wav.
+    std::function<void(const QString& name)> JoueSon = [](const QString&) {};
     std::function<void(const QString& text)> ShowErrorBox; // a modal error box
     std::function<void()> EndProgram; // leaves the event loop when start-up cannot go on
-    std::function<void()> AjouteListeDeMusiques; // fills the music list
-    std::function<void()> PlayCurrentTitle; // starts the music
-    std::function<void()> AjouteScore; // adds the finished game to the scores file (AddScore)
+    std::function<void()> AjouteListeDeMusiques = [] {}; // fills the music list
+    std::function<void()> PlayCurrentTitle = [] {}; // starts the music
+    // Adds the finished game to the scores file.
+    std::function<void()> AjouteScore = [this] { AddScore(); };
     // Sets the printer up for mnuPrintClick (the system print dialog); false when cancelled.
     std::function<bool(QPrinter& printer)> AskForPrinter;
     bool MusicPaused = false; // the music player's pause flag ("Musique")
@@ -179,7 +174,7 @@ public:
     presentation::BoardCounters Counters; // the redraw's counters, named below
     int& ShakeCount = Counters.shakeCount;
     std::uint8_t& CheckFlash = Counters.checkFlash;
-    ScreenMode DisplayMode;
+    presentation::ScreenMode DisplayMode; // the screen's mode as found at start-up
     QString CheminAppli; // the program's folder, with its trailing separator
 
     // The texts, the pictures and the surface.
@@ -210,8 +205,6 @@ private:
     [[nodiscard]] QString ProgramFolder() const;
     [[nodiscard]] QString AssetPath(const QString& relative) const;
     void ApplyDisplay(bool fullScreen);
-    // The language's words on the screens.
-    [[nodiscard]] presentation::ScreenTexts ScreenLines();
     [[nodiscard]] control::LineLookup Lines();
     // The message window without its list: a yes / no question of the language file (its answer,
     // 1 or 2), or a text with one button.
@@ -225,12 +218,9 @@ private:
     // The hint button and picture follow the game: on only while a hint may be asked for.
     void UpdateHintControls();
     void ValidateDesignClick();
-    // Fills the message window's list with the lines of the file of that kind ("scores" or
-    // "charge") as they are now.
+    // Titles the message window with the kind ("scores" or "charge") and shows its list filled
+    // with the lines of that file as they are now.
     void FillList(const QString& kind);
-    // Titles the message window with the kind, fills its list and shows it.
-    void OpenList(const QString& kind);
-    void DrawHintDigit();
 
     engine::Board m_board;
     engine::Random m_random;
@@ -242,8 +232,5 @@ private:
     bool m_startupDone = false;
     bool m_settingsWritten = false;
     bool m_painting = false;
-    // The last hint's digit, written in green over its cell for a few redraws.
-    engine::Cell m_hintCell;
-    int m_hintValue = 0;
-    int m_hintRedraws = 0;
+    presentation::HintDigit m_hint;
 };

@@ -1,6 +1,8 @@
 // Putting a piece on the board and deciding whether the grid is complete.
 #include "control/Placement.h"
 
+#include "control/Clock.h"
+
 namespace control {
 
 PlacementResult PlacePiece(engine::Board& board, GameStatus state, engine::Cell cell, int value)
@@ -34,10 +36,10 @@ bool GridComplete(const engine::Board& board, bool forceComplete)
     return forceComplete || (board.SolutionComplete() && board.CurrentGrid == board.SolutionGrid);
 }
 
-QString EndOfGameText(const QString& timeText, const LineLookup& text)
+QString EndOfGameText(double elapsedSeconds, const LineLookup& text)
 {
     return text(line::Congratulations) + QStringLiteral("\r\n") + text(line::TimePlayed) + u' '
-        + timeText + u' ';
+        + TimeText(elapsedSeconds, TimeWordsFrom(text)) + u' ';
 }
 
 } // namespace control

@@ -34,7 +34,7 @@ struct PlacementResult
 // Every cell of CurrentGrid equals the complete solution's, or completion is forced.
 [[nodiscard]] bool GridComplete(const engine::Board& board, bool forceComplete);
 
-// The end-of-game message: its two lines, the time text and a closing space.
-[[nodiscard]] QString EndOfGameText(const QString& timeText, const LineLookup& text);
+// The end-of-game message: its two lines, the time played (TimeText) and a closing space.
+[[nodiscard]] QString EndOfGameText(double elapsedSeconds, const LineLookup& text);
 
 } // namespace control

@@ -1,10 +1,14 @@
-// The player's six settings in the per-user settings store.
+// The player's six settings in the per-user settings store, and on the options panel.
 #include "control/Settings.h"
+
+#include "presentation/MainScreens.h"
 
 #include <memory>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QSettings>
+#include <QSlider>
 
 namespace control {
 
@@ -33,6 +37,26 @@ int ReadInteger(const QSettings& store, const QString& key, int fallback)
 }
 
 } // namespace
+
+SettingsDefaults SettingsDefaultsFrom(const LineLookup& text)
+{
+    return {text(line::FirstTheme), text(line::FirstLevel), text(line::Windowed)};
+}
+
+void ShowSettings(presentation::MainScreens& form, const SettingsValues& values)
+{
+    form.TrackBarMP3->setValue(values.volume);
+    form.NomDuJoueur->setText(values.joueur);
+    form.ComboBox1->SetText(values.theme);
+    form.ComboBox2->SetText(values.difficulte);
+    form.ComboBox4->SetText(values.affichage);
+}
+
+SettingsValues SettingsShown(const presentation::MainScreens& form, bool musicPaused)
+{
+    return {form.TrackBarMP3->value(), form.NomDuJoueur->text(), form.ComboBox1->Text(),
+            form.ComboBox2->Text(),    form.ComboBox4->Text(),   musicPaused};
+}
 
 int ParseStoredInteger(const QString& text, bool present, int fallback)
 {

@@ -1,7 +1,13 @@
-// The player's six settings in the per-user settings store.
+// The player's six settings in the per-user settings store, and on the options panel.
 #pragma once
 
+#include "control/GameTexts.h"
+
 #include <QString>
+
+namespace presentation {
+class MainScreens;
+} // namespace presentation
 
 namespace control {
 
@@ -22,6 +28,15 @@ struct SettingsDefaults
     QString difficulte;
     QString affichage;
 };
+
+// The options panel shows the settings: the volume slider, the player's name, the theme, level
+// and display boxes. The music's pause flag is the player's.
+void ShowSettings(presentation::MainScreens& form, const SettingsValues& values);
+// The settings as the options panel shows them, with the music's pause flag.
+[[nodiscard]] SettingsValues SettingsShown(const presentation::MainScreens& form, bool musicPaused);
+
+// The defaults from the language file: the first theme, the first level, windowed.
+[[nodiscard]] SettingsDefaults SettingsDefaultsFrom(const LineLookup& text);
 
 // A stored integer as text: its decimal value, or fallback when it is missing or not a
 // decimal integer.

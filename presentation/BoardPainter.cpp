@@ -11,6 +11,18 @@
 
 namespace presentation {
 
+void PaintMark(QImage& surface,
+               const BoardGeometry& geometry,
+               const BoardPictures& pictures,
+               int x,
+               int y,
+               int k)
+{
+    const QRect square = MarkRect(x, y, k, geometry);
+    QPainter painter(&surface);
+    painter.drawImage(square.topLeft(), pictures.Mark(k));
+}
+
 namespace {
 
 void DrawPicture(QPainter& painter, int x, int y, const PiecePicture& picture)
@@ -174,14 +186,32 @@ bool PaintBoard(QImage& surface, BoardScene scene)
     return scene.picker.choice != ring::NoChoice;
 }
 
-void PaintHintDigit(QImage& surface, QRect cell, int value)
+QImage SurfaceImage(qreal density)
 {
+    QImage surface(QSize(1024, 768) * density, QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(density);
+    surface.fill(Qt::black);
+    return surface;
+}
+
+void PaintHintDigit(QImage& surface,
+                    const BoardGeometry& geometry,
+                    const engine::Board& board,
+                    HintDigit& hint)
+{
+    if (hint.redraws <= 0)
+        return;
+    --hint.redraws;
+    const auto [x, y] = hint.cell;
+    if (board.CurrentGrid[x][y] != hint.value)
+        return;
+    const QRect cell = geometry.CellRect(x, y);
     QPainter painter(&surface);
     QFont font(QStringLiteral("Arial"));
     font.setPointSize(16);
     painter.setFont(font);
     painter.setPen(Qt::green);
-    DrawCentredText(painter, cell, QString::number(value + 1), QFontMetrics(font));
+    DrawCentredText(painter, cell, QString::number(hint.value + 1), QFontMetrics(font));
 }
 
 } // namespace presentation

@@ -47,6 +47,14 @@ private:
 // Throws std::invalid_argument("Invalid n value") for k outside 0..8.
 [[nodiscard]] QRect MarkRect(int x, int y, int k, const BoardGeometry& geometry);
 
+// Draws the mark picture of digit k + 1 in its square of cell (x, y); throws as MarkRect.
+void PaintMark(QImage& surface,
+               const BoardGeometry& geometry,
+               const BoardPictures& pictures,
+               int x,
+               int y,
+               int k);
+
 struct BoardCounters
 {
     int shakeCount = 0; // cells still to be drawn shaken
@@ -69,7 +77,23 @@ struct BoardScene
 // (the board then shows the hand cursor).
 bool PaintBoard(QImage& surface, BoardScene scene);
 
-// Writes the digit of value (0..8) in green over cell, in the hint's large font.
-void PaintHintDigit(QImage& surface, QRect cell, int value);
+// The black 1024 x 768 play surface. Its pixels follow the screen's pixel density so that a
+// dense screen shows it crisp at the same logical size; its coordinates stay logical pixels.
+[[nodiscard]] QImage SurfaceImage(qreal density);
+
+// The last hint's digit, written in green over its cell for a few redraws.
+struct HintDigit
+{
+    engine::Cell cell;
+    int value = 0; // 0..8
+    int redraws = 0; // the redraws left that write it
+};
+
+// One redraw's part of the hint: counts a redraw off and writes the digit over its cell in the
+// hint's large font, unless the player has changed the cell since.
+void PaintHintDigit(QImage& surface,
+                    const BoardGeometry& geometry,
+                    const engine::Board& board,
+                    HintDigit& hint);
 
 } // namespace presentation

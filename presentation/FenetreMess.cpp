@@ -115,6 +115,24 @@ int TFormFenetre::ShowFenetre(const QString& question, const QString& first, con
     return BoutonChoisi;
 }
 
+void TFormFenetre::ShowList(const QString& kind)
+{
+    setWindowTitle(kind);
+    ListBox1->clear();
+    ListBox1->show();
+}
+
+std::optional<QString> TFormFenetre::ChooseLine(const QString& question,
+                                                const QString& first,
+                                                const QString& second)
+{
+    const int answer = ShowFenetre(question, first, second);
+    const QList<QListWidgetItem*> selected = ListBox1->selectedItems();
+    if (answer == 2 || selected.isEmpty())
+        return std::nullopt;
+    return LineOf(ListBox1->row(selected.first()));
+}
+
 void TFormFenetre::SetQuestion(const QString& question)
 {
     for (QLabel* label : {Label1, Label2}) {
@@ -157,6 +175,14 @@ void TFormFenetre::SetTitleFont(const QString& family)
         font.setFamily(family);
         label->setFont(font);
     }
+}
+
+QString TFormFenetre::UseTitleFont(const QString& path)
+{
+    const QString family = QStringLiteral("CHOW FUN");
+    const bool installed = presentation::InstallFont(path, family);
+    SetTitleFont(family);
+    return installed ? QString() : QStringLiteral("Police manquante ou illisible :\n") + path;
 }
 
 bool TFormFenetre::DeleteOffered(const QString& kind)

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 #include <QDialog>
 
@@ -31,9 +32,21 @@ public:
     void SetPicture(const QImage& picture);
     // The title labels' font family, once the game's font is installed.
     void SetTitleFont(const QString& family);
+    // Installs the game's font file, graphisme/CHOWFUN_.TTF, and gives its family to the titles.
+    // Answers the error box's text when the file is missing or unreadable (the titles then show
+    // the default font), else nothing.
+    [[nodiscard]] QString UseTitleFont(const QString& path);
 
     // The delete command exists only for the lists backed by a file of the player's.
     [[nodiscard]] static bool DeleteOffered(const QString& kind);
+
+    // Titles the window with kind ("scores", "charge" or "regle") and shows its list, emptied.
+    void ShowList(const QString& kind);
+    // Shows the window with its list: the line of the selected entry when the first button is
+    // pressed, nothing when the second is or no entry is selected.
+    [[nodiscard]] std::optional<QString> ChooseLine(const QString& question,
+                                                    const QString& first,
+                                                    const QString& second);
 
     // Shows a new title while the window is open.
     void SetQuestion(const QString& question);

@@ -374,6 +374,20 @@ void MainScreens::NameControls(const ScreenTexts& texts)
     Image32View->setAccessibleName(texts.board);
 }
 
+void MainScreens::ShowGameMenu()
+{
+    Panel_MenuPrincipal->hide();
+    Panel_MenuJeu->show();
+}
+
+void MainScreens::ShowMainMenu()
+{
+    Panel_Options->hide();
+    Panel_MenuJeu->hide();
+    PanelBtHint->hide();
+    Panel_MenuPrincipal->show();
+}
+
 void MainScreens::ShowGameScaled(bool scaled)
 {
     if (scaled == (FullScreenView != nullptr && FullScreenView->Shows()))

@@ -54,6 +54,11 @@ public:
     // colour, the print button, the accessible names. The theme box names a theme that stands in.
     void ApplyTheme(const LoadedTheme& theme, const ScreenTexts& texts);
 
+    // The game menu in place of the main menu.
+    void ShowGameMenu();
+    // The main menu in place of the game menu, its options panel and the hint panel.
+    void ShowMainMenu();
+
     // Shows the client area through the full-screen view, scaled to fill it, or unscaled in the
     // middle of the backdrop.
     void ShowGameScaled(bool scaled);

@@ -5,9 +5,16 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPrintDialog>
 #include <QPrinter>
 
 namespace presentation {
+
+bool AskForPrinter(QPrinter& printer, QWidget* parent)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
 
 PageGeometry PrintedPageGeometry(int pageHeight)
 {

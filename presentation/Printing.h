@@ -7,6 +7,7 @@
 
 class QPainter;
 class QPrinter;
+class QWidget;
 
 namespace presentation {
 
@@ -26,6 +27,9 @@ void DrawPrintedGrid(QPainter& painter, const engine::Grid& current, const engin
 
 // Sets the printer up (the system print dialog in the game); false when the player cancels.
 using PrinterRequest = std::function<bool(QPrinter&)>;
+
+// The system print dialog over parent: true when the player accepts it.
+bool AskForPrinter(QPrinter& printer, QWidget* parent);
 
 // Asks for a printer, then prints one page of the grid on it. Returns false, printing nothing,
 // when the request is cancelled or the printer cannot be opened.

@@ -4,6 +4,7 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTranslator>
 #include <QWidget>
@@ -51,6 +52,15 @@ QScreen* ScreenOf(const QWidget* widget)
     return QGuiApplication::primaryScreen();
 }
 
+ScreenMode ScreenModeOf(const QWidget* widget)
+{
+    const QScreen* screen = ScreenOf(widget);
+    if (screen == nullptr)
+        return {};
+    return {screen->size().width(), screen->size().height(),
+            static_cast<std::uint8_t>(screen->depth())};
+}
+
 void SetWindowMode(QWidget* window, bool fullScreen)
 {
     if (fullScreen) {
@@ -68,6 +78,11 @@ void SetWindowMode(QWidget* window, bool fullScreen)
     window->setFixedSize(1024, 768);
     if (const QScreen* screen = ScreenOf(window))
         window->move(WindowedPosition(screen->size()));
+}
+
+void ShowErrorBox(QWidget* window, const QString& text)
+{
+    QMessageBox::warning(window->isVisible() ? window : nullptr, QStringLiteral("Orvante"), text);
 }
 
 void SetOpacity(QWidget* window, int alpha)

@@ -1,6 +1,8 @@
 // Decisions of the screens that need no widget: the arrows of the option boxes, window placing.
 #pragma once
 
+#include <cstdint>
+
 #include <QPoint>
 #include <QSize>
 #include <QString>
@@ -38,9 +40,23 @@ bool InstallFont(const QString& path, const QString& family);
 // The screen the widget is on, or the primary screen.
 [[nodiscard]] QScreen* ScreenOf(const QWidget* widget);
 
+// A screen's mode.
+struct ScreenMode
+{
+    int width = 0;
+    int height = 0;
+    std::uint8_t depth = 0; // bits per pixel
+};
+
+// The mode of the screen the widget is on (ScreenOf); all zero without any screen.
+[[nodiscard]] ScreenMode ScreenModeOf(const QWidget* widget);
+
 // Full screen: the window fills the screen, free of its fixed size. Windowed: the fixed
 // 1024 x 768 window in the middle of its screen. A hidden window takes the state to show it later.
 void SetWindowMode(QWidget* window, bool fullScreen);
+
+// A modal error box titled "Orvante", over window while it is visible, else on its own.
+void ShowErrorBox(QWidget* window, const QString& text);
 
 // Window opacity out of 255, where the platform has it (offscreen and minimal do not).
 void SetOpacity(QWidget* window, int alpha);

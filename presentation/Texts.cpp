@@ -3,6 +3,7 @@
 
 #include "common/TextLines.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -48,6 +49,19 @@ QString ResolvePath(const QString& base, const QString& relative)
             path.append(u'/');
     }
     return path;
+}
+
+QString ProgramFolder(const QString& folder)
+{
+    QString path = folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+    if (!path.endsWith(u'/'))
+        path.append(u'/');
+    return path;
+}
+
+QString MissingPictureMessage(const QString& path)
+{
+    return QStringLiteral("Image manquante ou illisible :\n") + path;
 }
 
 QString MissingLineMessage(int n)

@@ -21,6 +21,12 @@ namespace presentation {
 // "Textes/regles.txt". When nothing matches, the path as written is returned.
 [[nodiscard]] QString ResolvePath(const QString& base, const QString& relative);
 
+// The program's folder with its trailing "/": folder when not empty, else the executable's.
+[[nodiscard]] QString ProgramFolder(const QString& folder);
+
+// The error box text of a picture file that is missing or unreadable.
+[[nodiscard]] QString MissingPictureMessage(const QString& path);
+
 // The error box text of a language line asked for before loading or beyond the file.
 [[nodiscard]] QString MissingLineMessage(int n);
 

@@ -113,6 +113,13 @@ void ChoiceBox::SetText(const QString& text)
     setEditText(text);
 }
 
+void ChoiceBox::SetChoices(const QStringList& choices)
+{
+    clear();
+    addItems(choices);
+    SetText(choices.value(0));
+}
+
 QStringList ChoiceBox::Items() const
 {
     QStringList items;

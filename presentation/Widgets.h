@@ -83,6 +83,8 @@ public:
 
     [[nodiscard]] QString Text() const { return currentText(); }
     void SetText(const QString& text);
+    // Offers the choices from first to last and shows the first.
+    void SetChoices(const QStringList& choices);
     [[nodiscard]] QStringList Items() const;
     void showPopup() override {}
 };

@@ -2,6 +2,8 @@
 #include "presentation/Texts.h"
 
 #include "Support.h"
+#include "control/GameTexts.h"
+#include "presentation/MainScreens.h"
 
 #include <QEventLoop>
 #include <QTimer>
@@ -64,5 +66,28 @@ TEST(StartUp, ALanguageFileShortOfLinesEndsTheGameWithOneMessageWritingNothing)
         w.close();
         EXPECT_FALSE(QFile::exists(install.SettingsFile()));
         EXPECT_EQ(test.errors.size(), 1);
+    }
+}
+
+TEST(ScreenTexts, EachWordComesFromItsOwnLanguageLine)
+{
+    const ScreenTexts texts = control::ScreenTextsFrom([](int n) { return QString::number(n); });
+    const struct
+    {
+        const char* name;
+        QString text;
+        int line;
+    } rows[]{
+        {"first face", texts.faces.front(), 2},
+        {"last face", texts.faces.back(), 19},
+        {"player label", texts.playerLabel, 66},
+        {"music label", texts.musicLabel, 70},
+        {"paused", texts.paused, 55},
+        {"music import", texts.importMusic, 61},
+        {"board", texts.board, 0},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(row.text, QString::number(row.line));
     }
 }
