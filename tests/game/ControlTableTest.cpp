@@ -55,6 +55,8 @@ const Row Rows[]{
     {"on",  "on shown",  "on",  "on shown", "shown",    "shown",  "hidden", "shown",  "shown",  "hidden", "",    ""}},
     {"LoadFromGameMenuOtherLevel",    "save pause level2",      "loadgame", "restored",
     {"on",  "on shown",  "on",  "on shown", "shown",    "shown",  "",       "hidden", "shown",  "hidden", "",    ""}},
+    {"BackToTheMainMenuKeepsTheClock", "new",                   "menu",     "counts",
+    {"",    "",          "",    "",         "",         "",       "",       "hidden", "",       "",       "",    ""}},
     {"Solve",                         "new",                    "solve",    "off",
     {"off", "off",       "",    "off",      "",         "",       "",       "",       "",       "",       "",    ""}},
     {"GameEndBeforeItsMessage",       "known",                  "last",     "off",
