@@ -334,12 +334,12 @@ void TfrmMain::DessineGrille()
         return;
     const QScopedValueRollback<bool> painting(m_painting, true);
 
-    BoardCursor = Qt::ArrowCursor;
     Panel_MenuJeu->move(Panel_MenuJeu->x(), BoardTop);
+    const BoardGeometry geometry = Geometry();
     const bool hovered = presentation::PaintBoard(
-        Image32, {m_board, GameState, Geometry(), Ring, Counters, m_random, PieceImages});
+        Image32, {m_board, GameState, geometry, Ring, Counters, m_random, PieceImages});
     BoardCursor = hovered ? Qt::PointingHandCursor : Qt::ArrowCursor;
-    presentation::PaintHintDigit(Image32, Geometry(), m_board, m_hint);
+    presentation::PaintHintDigit(Image32, geometry, m_board, m_hint);
     Image32View->update();
     UpdateStatusBar();
     Image32View->setCursor(BoardCursor);
